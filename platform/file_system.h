@@ -1,0 +1,37 @@
+// Files as the system names them: backslash paths in any case, relative to the current folder.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The path of this file system that a system path ("Sound\Cfg\Zephyrin3.cfg") names: each
+// component matches an existing entry exactly, else case-insensitively; components past the last
+// existing folder are kept as given, so that new files are created inside the folder that exists.
+std::string resolvePath(const char* systemPath);
+
+// fopen with the C modes. A text-mode read ("r", "rt") reads as Windows text mode does: a CR LF
+// pair reads as LF and a Ctrl-Z ends the file.
+FILE* openFile(const char* systemPath, const char* mode);
+
+bool setCurrentFolder(const char* systemPath);
+
+// The current folder in the system's form, with a trailing backslash.
+std::string currentFolder();
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
+// The entries of a folder that match a Windows wildcard pattern ("Sound\Vessel\*.wav",
+// "sound\radio\*.*"), case-insensitively, in name order; "." and ".." come first where the
+// pattern matches them, as the platform's file search returns them.
+std::vector<FolderEntry> findFiles(const char* systemPattern);
+
+// Windows wildcard match: '*' any run, '?' one character, case-insensitive; "*.*" matches all.
+bool wildcardMatch(const char* pattern, const char* name);
+
+} // namespace platform

@@ -1,0 +1,31 @@
+#include "module_path.h"
+
+#include <algorithm>
+#include <climits>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+std::string overriddenPath;
+}
+
+std::string executablePath() {
+    if (!overriddenPath.empty()) {
+        return overriddenPath;
+    }
+    char path[PATH_MAX];
+    ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::string systemPath(path, static_cast<size_t>(length));
+    std::replace(systemPath.begin(), systemPath.end(), '/', '\\');
+    return systemPath;
+}
+
+void overrideExecutablePath(const char* systemPath) {
+    overriddenPath = systemPath == nullptr ? "" : systemPath;
+}
+
+} // namespace platform
