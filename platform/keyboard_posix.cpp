@@ -16,8 +16,8 @@ struct PunctuationKey {
     uint8_t virtualKey;
 };
 constexpr PunctuationKey punctuationKeys[] = {
-    {';', ':', 0xBA}, {'=', '+', 0xBB}, {',', '<', 0xBC}, {'-', '_', 0xBD},
-    {'.', '>', 0xBE}, {'/', '?', 0xBF}, {'`', '~', 0xC0}, {'[', '{', 0xDB},
+    {';', ':', 0xBA},  {'=', '+', 0xBB}, {',', '<', 0xBC},  {'-', '_', 0xBD},
+    {'.', '>', 0xBE},  {'/', '?', 0xBF}, {'`', '~', 0xC0},  {'[', '{', 0xDB},
     {'\\', '|', 0xDC}, {']', '}', 0xDD}, {'\'', '"', 0xDE},
 };
 constexpr char shiftedDigits[] = ")!@#$%^&*(";

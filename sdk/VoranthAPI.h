@@ -136,7 +136,7 @@ struct MGROUP_TRANSFORM {
     enum TYPE { NULLTRANSFORM, ROTATE, TRANSLATE, SCALE };
     TYPE type;
     UINT mesh;
-    UINT* grp;     // the moved groups
+    UINT* grp; // the moved groups
     UINT ngrp;
     VECTOR3 ref;   // rotation or scale reference point, m
     VECTOR3 axis;  // rotation axis
@@ -146,16 +146,16 @@ struct MGROUP_TRANSFORM {
 };
 
 struct ANIMATIONCOMP {
-    double state0, state1;     // animation states between which the component moves
+    double state0, state1; // animation states between which the component moves
     MGROUP_TRANSFORM* trans;
-    ANIMATIONCOMP* parent;     // null for a top-level component
+    ANIMATIONCOMP* parent; // null for a top-level component
     ANIMATIONCOMP** children;
     UINT nchildren;
 };
 
 struct ANIMATION {
-    double defstate;       // state the meshes are built in
-    double state;          // current state 0..1
+    double defstate; // state the meshes are built in
+    double state;    // current state 0..1
     UINT ncomp;
     ANIMATIONCOMP** comp;
 };
@@ -171,25 +171,26 @@ public:
     virtual const char* GetName() const = 0;
     virtual const char* GetClassNameA() const = 0;
 
-    virtual double GetSize() const = 0;               // mean radius, m
-    virtual double GetMass() const = 0;               // kg
+    virtual double GetSize() const = 0; // mean radius, m
+    virtual double GetMass() const = 0; // kg
     virtual void GetStatus(VESSELSTATUS& status) const = 0;
-    virtual double GetAtmPressure() const = 0;        // Pa
-    virtual double GetDynPressure() const = 0;        // Pa
+    virtual double GetAtmPressure() const = 0; // Pa
+    virtual double GetDynPressure() const = 0; // Pa
     virtual double GetMachNumber() const = 0;
-    virtual double GetCOG_elev() const = 0;           // height of the centre of gravity above ground contact, m
-    virtual double GetYaw() const = 0;                // rad
+    virtual double
+    GetCOG_elev() const = 0;           // height of the centre of gravity above ground contact, m
+    virtual double GetYaw() const = 0; // rad
     virtual bool GetHorizonAirspeedVector(VECTOR3& v) const = 0; // horizon frame, m/s
     virtual bool GetShipAirspeedVector(VECTOR3& v) const = 0;    // vessel frame, m/s
     virtual void GetRotationMatrix(MATRIX3& r) const = 0;        // vessel to global
     virtual void Global2Local(const VECTOR3& global, VECTOR3& local) const = 0;
-    virtual void GetCameraOffset(VECTOR3& offset) const = 0;     // cockpit camera, vessel frame, m
+    virtual void GetCameraOffset(VECTOR3& offset) const = 0; // cockpit camera, vessel frame, m
 
     virtual bool GroundContact() const = 0;
-    virtual double GetWheelbrakeLevel(int which) const = 0;      // 0 both, 1 left, 2 right; 0..1
+    virtual double GetWheelbrakeLevel(int which) const = 0; // 0 both, 1 left, 2 right; 0..1
 
     virtual UINT DockCount() const = 0;
-    virtual UINT DockingStatus(UINT port) const = 0;             // 1 docked, 0 free
+    virtual UINT DockingStatus(UINT port) const = 0; // 1 docked, 0 free
     virtual DOCKHANDLE GetDockHandle(UINT port) const = 0;
     virtual void GetDockParams(DOCKHANDLE dock, VECTOR3& pos, VECTOR3& dir, VECTOR3& rot) const = 0;
 
@@ -204,8 +205,10 @@ public:
     virtual DWORD GetUserThrusterGroupCount() const = 0;
     virtual THGROUP_HANDLE GetUserThrusterGroupHandleByIndex(DWORD index) const = 0;
     virtual double GetThrusterLevel(THRUSTER_HANDLE thruster) const = 0; // 0..1
-    virtual void GetThrusterRef(THRUSTER_HANDLE thruster, VECTOR3& pos) const = 0; // vessel frame, m
-    virtual void GetThrusterDir(THRUSTER_HANDLE thruster, VECTOR3& dir) const = 0; // unit thrust direction
+    virtual void GetThrusterRef(THRUSTER_HANDLE thruster,
+                                VECTOR3& pos) const = 0; // vessel frame, m
+    virtual void GetThrusterDir(THRUSTER_HANDLE thruster,
+                                VECTOR3& dir) const = 0; // unit thrust direction
 
     // The vessel's animation table; returns the number of animations.
     virtual UINT GetAnimPtr(ANIMATION** animations) const = 0;
@@ -224,11 +227,11 @@ public:
     enum TAlign_vertical { TOP, BASELINE, BOTTOM };
 
     virtual ~Sketchpad() = default;
-    virtual Font* SetFont(Font* font) = 0;                       // returns the previous font
-    virtual DWORD SetTextColor(DWORD colour) = 0;                 // 0x00BBGGRR; returns the previous
+    virtual Font* SetFont(Font* font) = 0;        // returns the previous font
+    virtual DWORD SetTextColor(DWORD colour) = 0; // 0x00BBGGRR; returns the previous
     virtual void SetTextAlign(TAlign_horizontal horizontal, TAlign_vertical vertical) = 0;
     virtual bool Text(int x, int y, const char* text, int length) = 0;
-    virtual DWORD GetCharSize() = 0;                              // height low word, width high word
+    virtual DWORD GetCharSize() = 0; // height low word, width high word
     virtual void Line(int x0, int y0, int x1, int y1) = 0;
     virtual void Rectangle(int x0, int y0, int x1, int y1) = 0;
 };
@@ -282,7 +285,7 @@ typedef LRESULT (*MFDMessageProc)(UINT message, UINT mfdId, WPARAM wparam, LPARA
 
 struct MFDMODESPECEX {
     const char* name;
-    DWORD key;     // selection key, keyboard scan code
+    DWORD key; // selection key, keyboard scan code
     void* context;
     MFDMessageProc msgproc;
 };
@@ -321,10 +324,11 @@ VRAPI OBJHANDLE vrapiGetObjectByIndex(int index);
 VRAPI DWORD vrapiGetStationCount();
 VRAPI OBJHANDLE vrapiGetStationByIndex(int index);
 VRAPI void vrapiGetObjectName(OBJHANDLE object, char* name, int size);
-VRAPI double vrapiGetMass(OBJHANDLE object);                           // kg
-VRAPI double vrapiGetSize(OBJHANDLE object);                           // mean radius, m
-VRAPI void vrapiGetGlobalPos(OBJHANDLE object, VECTOR3* position);     // m
-VRAPI void vrapiGetFocusRelativePos(OBJHANDLE object, VECTOR3* position); // from the focus vessel, m
+VRAPI double vrapiGetMass(OBJHANDLE object);                       // kg
+VRAPI double vrapiGetSize(OBJHANDLE object);                       // mean radius, m
+VRAPI void vrapiGetGlobalPos(OBJHANDLE object, VECTOR3* position); // m
+VRAPI void vrapiGetFocusRelativePos(OBJHANDLE object,
+                                    VECTOR3* position); // from the focus vessel, m
 
 // Flight data of the focus vessel
 VRAPI bool vrapiGetAltitude(double* altitude); // m above the mean planet radius
@@ -353,7 +357,7 @@ VRAPI void vrapiGetPlanetAtmParams(OBJHANDLE planet, double distance, ATMPARAM* 
 
 // Screen
 VRAPI char* vrapiDebugString(); // the writable one-line debug text
-VRAPI NOTEHANDLE vrapiCreateAnnotation(bool exclusive, double size, const VECTOR3& colour);
+VRAPI NOTEHANDLE vrapiCreateAnnotation(bool shown, double size, const VECTOR3& colour);
 VRAPI void vrapiAnnotationSetPos(NOTEHANDLE note, double x1, double y1, double x2, double y2);
 VRAPI void vrapiAnnotationSetText(NOTEHANDLE note, const char* text);
 VRAPI bool vrapiDelAnnotation(NOTEHANDLE note);
