@@ -1,0 +1,43 @@
+// What DirectSound accepts: the checks both implementations make before they act, so that a call
+// refused on Windows is refused here too.
+#pragma once
+
+#include "platform/audio/dsound.h"
+
+namespace platform::audio {
+
+// A PCM format a secondary buffer can hold: 1 or 2 channels of 8 or 16 bits, a rate within
+// DSBFREQUENCY_MIN..MAX, and block alignment and byte rate that agree with them.
+bool isPlayablePcm(const WAVEFORMATEX& format);
+
+// The description's size, flag combination, buffer size and format (DSERR_INVALIDPARAM when
+// refused; DSERR_BADFORMAT for a format that is not playable PCM).
+HRESULT checkBufferDescription(const DSBUFFERDESC* description);
+
+HRESULT checkVolume(LONG volumeMillibels);
+HRESULT checkPan(LONG panMillibels);
+HRESULT checkFrequency(DWORD frequencyHz);
+HRESULT checkMode(DWORD mode);
+HRESULT checkApply(DWORD apply);
+HRESULT checkConeAngles(DWORD insideDegrees, DWORD outsideDegrees);
+HRESULT checkMinMaxDistance(float distance);
+HRESULT checkBufferParameters(const DS3DBUFFER& parameters);
+HRESULT checkListenerParameters(const DS3DLISTENER& parameters);
+HRESULT checkDistanceFactor(float metresPerUnit);
+HRESULT checkRolloffFactor(float rolloff);
+HRESULT checkDopplerFactor(float doppler);
+
+// The one or two spans (the second where the region wraps to the start) that Lock hands out.
+struct LockRegion {
+    DWORD firstOffset = 0;
+    DWORD firstBytes = 0;
+    DWORD secondBytes = 0;
+};
+HRESULT lockRegion(DWORD bufferBytes, DWORD offset, DWORD bytes, DWORD flags, DWORD writeCursor,
+                   LockRegion& region);
+
+// The parameters a new 3D buffer and a new listener start with.
+DS3DBUFFER default3DBufferParameters();
+DS3DLISTENER defaultListenerParameters();
+
+} // namespace platform::audio
