@@ -39,9 +39,11 @@ public:
     bool deleteAnnotation(NOTEHANDLE note);
     const std::list<Annotation>& annotations() const { return annotations_; }
 
+    // Passes another message of the window (an input box opening) to the listener.
+    void report(const std::string& message);
+
 private:
     Annotation* find(NOTEHANDLE note);
-    void report(const std::string& message);
 
     char debug_[debugStringSize] = {};
     std::string reportedDebug_;

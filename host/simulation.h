@@ -35,6 +35,9 @@ public:
 
     // The plug-ins receive every callback in this order.
     explicit Simulation(std::vector<PluginCallbacks> plugins);
+    ~Simulation();
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
 
     // Receives the debug line and annotation changes, the MFD text and the host's remarks.
     void setReporter(Reporter reporter);
@@ -71,8 +74,10 @@ public:
     // Texts of the plug-ins' ModuleDate and GetModuleVersion, for the host's start-up lines.
     std::vector<std::string> moduleDescriptions() const;
 
-private:
+    // Passes a remark of the host to the reporter, with the simulation time.
     void report(const std::string& message);
+
+private:
     void afterCallback();
 
     std::vector<PluginCallbacks> plugins_;

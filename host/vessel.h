@@ -125,6 +125,8 @@ public:
     int attitudeMode() const { return attitudeMode_; }
     void setFuel(double fraction) { fuel_ = fraction; }
     void setMass(double massKg) { massKg_ = massKg; }
+    // The base the vessel stands at, reported in its status while it is landed.
+    void setBaseNearby(OBJHANDLE base) { baseNearby_ = base; }
 
     // Moves the vessel over the planet along its heading for `simStepS` and remembers this
     // frame's altitude and attitude, from which the next frame's rates follow.
@@ -209,6 +211,7 @@ private:
     std::array<bool, NAVMODE_HOLDALT + 1> navmodes_{};
     int attitudeMode_ = 1;
     double fuel_ = 1.0;
+    OBJHANDLE baseNearby_ = nullptr;
 
     double lastStepS_ = 0.0;
     double lastAltitudeM_;

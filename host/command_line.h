@@ -1,0 +1,33 @@
+// The options of the vrhost program.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vrhost {
+
+struct LocalDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+struct CommandLine {
+    bool help = false;
+    std::string scenarioPath;
+    std::optional<LocalDate> date;
+    bool withWindow = true;
+    bool quiet = false;
+    std::string pluginPath; // empty: Modules/Plugin/libZephyrin.so beside the program
+};
+
+// Reads the arguments after the program name; on a fault returns nothing and says why in
+// `error`.
+std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& arguments,
+                                            std::string& error);
+
+// The text of --help.
+std::string usage();
+
+} // namespace vrhost

@@ -1,0 +1,114 @@
+// vrhost: flies a scenario through the Zephyrin plug-in as the Voranth simulator would.
+#include "host/command_line.h"
+#include "host/plugin_module.h"
+#include "host/scenario_parser.h"
+#include "host/scenario_player.h"
+#include "host/simulation.h"
+#include "platform/clock.h"
+#include "platform/module_path.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr const char* pluginInTree = "Modules/Plugin/libZephyrin.so";
+
+// The folder of this program, where the simulator tree starts.
+std::filesystem::path simulatorFolder() {
+    std::string path = platform::executablePath();
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return std::filesystem::path(path).parent_path();
+}
+
+int fault(const std::string& message) {
+    std::fprintf(stderr, "vrhost: %s\n", message.c_str());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    std::optional<vrhost::CommandLine> options =
+        vrhost::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "vrhost: %s\nTry 'vrhost --help'.\n", error.c_str());
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(vrhost::usage().c_str(), stdout);
+        return 0;
+    }
+
+    // The plug-in moves the current folder at start-up: every path is fixed before that.
+    std::filesystem::path scenarioPath = std::filesystem::absolute(options->scenarioPath);
+    std::filesystem::path root = simulatorFolder();
+    std::filesystem::path pluginPath = options->pluginPath.empty()
+                                           ? root / pluginInTree
+                                           : std::filesystem::absolute(options->pluginPath);
+
+    vrhost::Scenario scenario;
+    try {
+        scenario = vrhost::loadScenario(scenarioPath.string());
+    } catch (const vrhost::ScenarioError& scenarioError) {
+        std::fprintf(stderr, "%s\n", scenarioError.what());
+        return 1;
+    }
+
+    if (!std::filesystem::exists(pluginPath)) {
+        return fault("the plug-in " + pluginPath.string() +
+                     " is missing (build the Zephyrin target, or name one with --plugin)");
+    }
+    std::vector<std::unique_ptr<vrhost::PluginModule>> modules;
+    std::vector<std::filesystem::path> libraries{pluginPath};
+    for (const std::string& addon : scenario.addons) {
+        libraries.push_back(root / addon);
+    }
+    for (const std::filesystem::path& library : libraries) {
+        std::unique_ptr<vrhost::PluginModule> module =
+            vrhost::PluginModule::load(library.string(), error);
+        if (!module) {
+            return fault("cannot load " + library.string() + ": " + error);
+        }
+        modules.push_back(std::move(module));
+    }
+    std::vector<vrhost::PluginCallbacks> callbacks;
+    for (const auto& module : modules) {
+        callbacks.push_back(module->callbacks());
+    }
+
+    if (options->date) {
+        platform::setLocalDate(options->date->year, options->date->month, options->date->day);
+    }
+
+    bool quiet = options->quiet;
+    vrhost::Simulation simulation(callbacks);
+    simulation.setReporter([quiet](double simTime, const std::string& message) {
+        if (!quiet) {
+            std::printf("[%7.2f s] %s\n", simTime, message.c_str());
+        }
+    });
+    if (!quiet) {
+        std::vector<std::string> descriptions = simulation.moduleDescriptions();
+        for (size_t i = 0; i < modules.size(); ++i) {
+            std::printf("vrhost: module %s (%s)\n", modules[i]->path().c_str(),
+                        descriptions[i].c_str());
+        }
+    }
+    vrhost::PlayOptions playOptions;
+    playOptions.withWindow = options->withWindow;
+    if (!quiet) {
+        playOptions.progress = [](const std::string& message) {
+            std::printf("vrhost: %s\n", message.c_str());
+            std::fflush(stdout);
+        };
+    }
+    vrhost::ScenarioPlayer player(scenario, simulation, playOptions);
+    player.playAll();
+    std::fflush(stdout);
+    return 0;
+}

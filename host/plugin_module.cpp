@@ -1,0 +1,43 @@
+#include "host/plugin_module.h"
+
+#include <dlfcn.h>
+
+namespace vrhost {
+
+namespace {
+template <typename Function> Function resolve(void* library, const char* name) {
+    return reinterpret_cast<Function>(::dlsym(library, name));
+}
+} // namespace
+
+std::unique_ptr<PluginModule> PluginModule::load(const std::string& path, std::string& error) {
+    // Global symbols: vessel add-ons loaded later resolve the plug-in's exports from it.
+    void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL);
+    if (library == nullptr) {
+        const char* reason = ::dlerror();
+        error = reason != nullptr ? reason : "cannot load " + path;
+        return nullptr;
+    }
+    return std::unique_ptr<PluginModule>(new PluginModule(path, library));
+}
+
+PluginModule::PluginModule(std::string path, void* library)
+    : path_(std::move(path)), library_(library) {
+    callbacks_.module = static_cast<HINSTANCE>(library);
+    callbacks_.initModule = resolve<InitModuleCallback>(library, "InitModule");
+    callbacks_.exitModule = resolve<ExitModuleCallback>(library, "ExitModule");
+    callbacks_.openRenderViewport =
+        resolve<OpenRenderViewportCallback>(library, "vrpcOpenRenderViewport");
+    callbacks_.closeRenderViewport =
+        resolve<CloseRenderViewportCallback>(library, "vrpcCloseRenderViewport");
+    callbacks_.preStep = resolve<PreStepCallback>(library, "vrpcPreStep");
+    callbacks_.focusChanged = resolve<FocusChangedCallback>(library, "vrpcFocusChanged");
+    callbacks_.moduleDate = resolve<ModuleDateCallback>(library, "ModuleDate");
+    callbacks_.moduleVersion = resolve<ModuleVersionCallback>(library, "GetModuleVersion");
+}
+
+PluginModule::~PluginModule() {
+    ::dlclose(library_);
+}
+
+} // namespace vrhost
