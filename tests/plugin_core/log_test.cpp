@@ -69,9 +69,9 @@ TEST(Log, WritersFormatTheirLines) {
                                   "Voranth directory:  \\sim\\\n"
                                   "unable to load a.wav  DX Code: DSERR_BUFFERLOST\n"
                                   "fine \n"
-                                  "Init DirectSound error->  DX Code: DSERR_INVALIDPARAM\n"
+                                  "Init DirectSound error->  DX Code: E_INVALIDARG\n"
                                   "FAILED: Lock fail  DX Code: DSERR_BUFFERLOST\n"
-                                  "FAILED: CreateSoundBuffer b.wav DX Code: DSERR_OUTOFMEMORY\n"
+                                  "FAILED: CreateSoundBuffer b.wav DX Code: E_OUTOFMEMORY\n"
                                   "pos 2.5 \n"
                                   "Mp3 track.mp3\n"
                                   "tracks 2\n");
