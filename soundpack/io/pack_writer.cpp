@@ -1,0 +1,54 @@
+#include "soundpack/io/pack_writer.h"
+
+#include "platform/file_system.h"
+#include "soundpack/io/wav_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+namespace soundpack {
+
+PackWriter::PackWriter(std::filesystem::path treeRoot, std::ostream& progress, size_t plannedFiles)
+    : treeRoot_(std::filesystem::absolute(std::move(treeRoot))), progress_(progress),
+      plannedFiles_(plannedFiles) {}
+
+std::filesystem::path PackWriter::place(const std::string& systemPath) {
+    const std::string full = treeRoot_.string() + "\\" + systemPath;
+    const std::filesystem::path resolved = platform::resolvePath(full.c_str());
+    std::filesystem::create_directories(resolved.parent_path());
+    return resolved;
+}
+
+void PackWriter::writeSound(const std::string& systemPath, const Signal& signal) {
+    writeWav(place(systemPath), signal);
+    char detail[64];
+    std::snprintf(detail, sizeof detail, "%6.2f s  %s %5d Hz", signal.seconds(),
+                  signal.channels.size() == 2 ? "stereo" : "mono  ", signal.sampleRateHz);
+    reportProgress(systemPath, detail);
+}
+
+void PackWriter::writeBytes(const std::string& systemPath, const std::string& bytes) {
+    const std::filesystem::path path = place(systemPath);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+    file.close();
+    reportProgress(systemPath, std::to_string(bytes.size()) + " bytes");
+}
+
+void PackWriter::recordWritten(const std::string& systemPath, const std::string& detail) {
+    reportProgress(systemPath, detail);
+}
+
+void PackWriter::reportProgress(const std::string& systemPath, const std::string& detail) {
+    ++filesWritten_;
+    bytesWritten_ += std::filesystem::file_size(place(systemPath));
+    char counter[32];
+    std::snprintf(counter, sizeof counter, "[%3zu/%zu] ", filesWritten_, plannedFiles_);
+    progress_ << counter << systemPath << "  " << detail << '\n' << std::flush;
+}
+
+} // namespace soundpack

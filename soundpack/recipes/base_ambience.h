@@ -1,0 +1,11 @@
+// Base ambience loops of "sound\_CustomBaseSounds" (stereo, 22050 Hz).
+#pragma once
+
+#include "soundpack/dsp/signal.h"
+
+namespace soundpack {
+
+Signal spaceportByTheSea(); // Cape Canaveral: surf, sea breeze, gulls, distant machinery
+Signal marsOutpost();       // a habitat: air handlers, a pump cycling, the thin wind outside
+
+} // namespace soundpack
