@@ -129,6 +129,18 @@ HRESULT lockRegion(DWORD bufferBytes, DWORD offset, DWORD bytes, DWORD flags, DW
     return DS_OK;
 }
 
+DSCAPS softwareMixingCapabilities() {
+    DSCAPS caps{};
+    caps.dwSize = sizeof(DSCAPS);
+    caps.dwFlags = DSCAPS_PRIMARYMONO | DSCAPS_PRIMARYSTEREO | DSCAPS_PRIMARY8BIT |
+                   DSCAPS_PRIMARY16BIT | DSCAPS_CONTINUOUSRATE | DSCAPS_SECONDARYMONO |
+                   DSCAPS_SECONDARYSTEREO | DSCAPS_SECONDARY8BIT | DSCAPS_SECONDARY16BIT;
+    caps.dwMinSecondarySampleRate = DSBFREQUENCY_MIN;
+    caps.dwMaxSecondarySampleRate = DSBFREQUENCY_MAX;
+    caps.dwPrimaryBuffers = 1;
+    return caps;
+}
+
 DS3DBUFFER default3DBufferParameters() {
     DS3DBUFFER parameters{};
     parameters.dwSize = sizeof(DS3DBUFFER);

@@ -36,6 +36,10 @@ struct LockRegion {
 HRESULT lockRegion(DWORD bufferBytes, DWORD offset, DWORD bytes, DWORD flags, DWORD writeCursor,
                    LockRegion& region);
 
+// What a device without hardware buffers reports: software mixing of 8 and 16-bit mono and
+// stereo at any rate in DSBFREQUENCY_MIN..MAX, not certified, no hardware buffers or memory.
+DSCAPS softwareMixingCapabilities();
+
 // The parameters a new 3D buffer and a new listener start with.
 DS3DBUFFER default3DBufferParameters();
 DS3DLISTENER defaultListenerParameters();

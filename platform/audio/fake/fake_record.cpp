@@ -1,6 +1,7 @@
 #include "platform/audio/fake/fake_record.h"
 
 #include "platform/audio/core/call_text.h"
+#include "platform/audio/core/dsound_rules.h"
 #include "platform/audio/sound_buffer_name.h"
 
 #include <stdexcept>
@@ -21,18 +22,6 @@ struct Record {
     std::shared_ptr<DeviceState> device = std::make_shared<DeviceState>();
     DSCAPS capabilities = softwareMixingCapabilities();
     DWORD speakerConfig = DSSPEAKER_COMBINED(DSSPEAKER_STEREO, DSSPEAKER_GEOMETRY_WIDE);
-
-    static DSCAPS softwareMixingCapabilities() {
-        DSCAPS caps{};
-        caps.dwSize = sizeof(DSCAPS);
-        caps.dwFlags = DSCAPS_PRIMARYMONO | DSCAPS_PRIMARYSTEREO | DSCAPS_PRIMARY8BIT |
-                       DSCAPS_PRIMARY16BIT | DSCAPS_CONTINUOUSRATE | DSCAPS_SECONDARYMONO |
-                       DSCAPS_SECONDARYSTEREO | DSCAPS_SECONDARY8BIT | DSCAPS_SECONDARY16BIT;
-        caps.dwMinSecondarySampleRate = DSBFREQUENCY_MIN;
-        caps.dwMaxSecondarySampleRate = DSBFREQUENCY_MAX;
-        caps.dwPrimaryBuffers = 1;
-        return caps;
-    }
 };
 
 Record& record() {

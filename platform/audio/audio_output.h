@@ -1,0 +1,57 @@
+// The host's control of the sound output of vrdsound: where the DirectSound objects play, the
+// offline rendering of a flight, and the trace of what is heard. A host (vrhost, Tunedesk) calls
+// these before the plug-in creates its DirectSound object; the plug-in itself never does. All
+// calls, like DirectSound's own, come from one thread.
+#pragma once
+
+#include "platform/audio/dsound.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+namespace platform::audio {
+
+enum class Output {
+    // The default sound card (OpenAL's default device); without one DirectSoundCreate8 fails
+    // with DSERR_NODRIVER and the caller runs silently.
+    SoundCard,
+    // Nothing is played: the host pulls the mix with renderOffline, in step with simulated time,
+    // as fast as it can compute it. The same calls render the same bytes on every run.
+    Offline,
+};
+
+// Chooses the output of the DirectSound objects created from now on (default: SoundCard).
+void selectOutput(Output output);
+Output selectedOutput();
+
+// The format of the offline mix before any primary buffer has set one: 22050 Hz, 16 bits, 2
+// channels.
+WAVEFORMATEX defaultOfflineFormat();
+
+struct RenderedAudio {
+    WAVEFORMATEX format;              // the primary buffer's format as last set, else the default
+    std::span<const uint8_t> samples; // PCM frames; valid until the next call
+};
+
+// Renders the next `seconds` of the offline mix of the most recently created DirectSound object
+// still alive (silence while there is none), at its primary buffer's format. Fractions of a frame
+// carry over to the next call, so the total length follows the sum of the durations exactly.
+RenderedAudio renderOffline(double seconds);
+
+// The trace: one tab-separated line per call that changes what is heard (creation and release
+// of the device and buffers, play, stop, volume, pan, frequency, play position, new samples,
+// primary format and volume, every 3D buffer and listener setting, commits), with columns
+//   1 simulated time in seconds, three decimals, from `simulatedSeconds`
+//   2 object: "DirectSound", "buffer<N>" (N counts buffers from 1 in creation order in the
+//     process, primary buffers included) or "listener"
+//   3 the DirectSound method ("CreateSoundBuffer", "SetVolume", "SetPosition", ...)
+//   4 its arguments as the call gave them, separated by ", " (a description as "flags=0x... "
+//     "bytes=N format=1ch/22050Hz/16bit", dwApply as IMMEDIATE or DEFERRED)
+//   5 the buffer's name (nameNextSoundBuffer), empty for other objects and unnamed buffers
+// Returns false when the file cannot be created. A new trace replaces the running one.
+bool startTrace(const std::string& path, std::function<double()> simulatedSeconds);
+void stopTrace();
+
+} // namespace platform::audio

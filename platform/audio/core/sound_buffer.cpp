@@ -1,0 +1,356 @@
+#include "platform/audio/core/sound_buffer.h"
+
+#include "platform/audio/core/call_text.h"
+#include "platform/audio/core/dsound_rules.h"
+#include "platform/audio/core/mapping.h"
+#include "platform/audio/core/trace.h"
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+
+namespace platform::audio {
+
+namespace {
+HRESULT firstFailure(std::initializer_list<HRESULT> results) {
+    for (HRESULT result : results) {
+        if (FAILED(result))
+            return result;
+    }
+    return DS_OK;
+}
+
+uint8_t silence(const WAVEFORMATEX& format) {
+    return format.wBitsPerSample == 8 ? 128 : 0;
+}
+} // namespace
+
+HRESULT SoundBuffer::create(std::shared_ptr<DeviceContext> context, const DSBUFFERDESC& description,
+                            std::string name, LPDIRECTSOUNDBUFFER* buffer) {
+    std::unique_ptr<Voice> voice = context->mixer().createVoice();
+    if (!voice)
+        return DSERR_OUTOFMEMORY;
+    *buffer = static_cast<IDirectSoundBuffer8*>(
+        new SoundBuffer(std::move(context), std::move(voice), description, std::move(name)));
+    return DS_OK;
+}
+
+SoundBuffer::SoundBuffer(std::shared_ptr<DeviceContext> context, std::unique_ptr<Voice> voice,
+                         const DSBUFFERDESC& description, std::string name)
+    : context_(std::move(context)), voice_(std::move(voice)), flags_(description.dwFlags),
+      format_(*description.lpwfxFormat),
+      samples_(description.dwBufferBytes, silence(*description.lpwfxFormat)),
+      frequency_(format_.nSamplesPerSec), settings3D_(default3DBufferParameters()),
+      heard3D_(settings3D_), object_(newBufferObjectName()), name_(std::move(name)) {
+    format_.cbSize = 0;
+    voice_->setSamples(samples_.data(), samples_.size(), format_);
+    if (is3D())
+        context_->add3DBuffer(this);
+    placeVoice();
+    trace("CreateSoundBuffer", describe(&description));
+}
+
+SoundBuffer::~SoundBuffer() {
+    if (is3D())
+        context_->remove3DBuffer(this);
+}
+
+void SoundBuffer::trace(const char* call, const std::string& arguments) const {
+    if (traceEnabled())
+        traceCall(object_, call, arguments, name_);
+}
+
+HRESULT SoundBuffer::needsControl(DWORD control) const {
+    return (flags_ & control) ? DS_OK : DSERR_CONTROLUNAVAIL;
+}
+
+void SoundBuffer::placeVoice() {
+    voice_->setPlacement(is3D()
+                             ? sourcePlacement(heard3D_, context_->listenerHeard().flRolloffFactor)
+                             : panPlacement(pan_));
+}
+
+void SoundBuffer::commitDeferredSettings(bool rolloffChanged) {
+    const bool pending = std::memcmp(&heard3D_, &settings3D_, sizeof(DS3DBUFFER)) != 0;
+    heard3D_ = settings3D_;
+    if (pending || rolloffChanged)
+        placeVoice();
+}
+
+HRESULT SoundBuffer::QueryInterface(REFIID riid, void** ppvObject) {
+    if (ppvObject == nullptr)
+        return E_POINTER;
+    *ppvObject = nullptr;
+    if (riid == IID_IUnknown || riid == IID_IDirectSoundBuffer || riid == IID_IDirectSoundBuffer8)
+        *ppvObject = static_cast<IDirectSoundBuffer8*>(this);
+    else if (riid == IID_IDirectSound3DBuffer && is3D())
+        *ppvObject = static_cast<IDirectSound3DBuffer*>(this);
+    else
+        return E_NOINTERFACE;
+    ++references_;
+    return DS_OK;
+}
+
+ULONG SoundBuffer::AddRef() {
+    return ++references_;
+}
+
+ULONG SoundBuffer::Release() {
+    const ULONG references = --references_;
+    if (references == 0) {
+        trace("Release", "");
+        delete this;
+    }
+    return references;
+}
+
+HRESULT SoundBuffer::GetCaps(LPDSBCAPS pDSBufferCaps) {
+    if (pDSBufferCaps == nullptr || pDSBufferCaps->dwSize != sizeof(DSBCAPS))
+        return DSERR_INVALIDPARAM;
+    // Every buffer is mixed in software, whatever the creator hoped for.
+    pDSBufferCaps->dwFlags = (flags_ & ~DSBCAPS_LOCDEFER) | DSBCAPS_LOCSOFTWARE;
+    pDSBufferCaps->dwBufferBytes = DWORD(samples_.size());
+    pDSBufferCaps->dwUnlockTransferRate = 0;
+    pDSBufferCaps->dwPlayCpuOverhead = 0;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetCurrentPosition(LPDWORD pdwCurrentPlayCursor,
+                                        LPDWORD pdwCurrentWriteCursor) {
+    // The mixer takes the samples at Unlock, so writing is safe right at the play cursor.
+    const DWORD position = voice_->playPositionBytes();
+    if (pdwCurrentPlayCursor)
+        *pdwCurrentPlayCursor = position;
+    if (pdwCurrentWriteCursor)
+        *pdwCurrentWriteCursor = position;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetFormat(LPWAVEFORMATEX pwfxFormat, DWORD dwSizeAllocated,
+                               LPDWORD pdwSizeWritten) {
+    if (pwfxFormat == nullptr) {
+        if (pdwSizeWritten == nullptr)
+            return DSERR_INVALIDPARAM;
+        *pdwSizeWritten = sizeof(WAVEFORMATEX);
+        return DS_OK;
+    }
+    const DWORD written = std::min<DWORD>(dwSizeAllocated, sizeof(WAVEFORMATEX));
+    std::memcpy(pwfxFormat, &format_, written);
+    if (pdwSizeWritten)
+        *pdwSizeWritten = written;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetVolume(LPLONG plVolume) {
+    if (plVolume == nullptr)
+        return DSERR_INVALIDPARAM;
+    if (HRESULT control = needsControl(DSBCAPS_CTRLVOLUME); FAILED(control))
+        return control;
+    *plVolume = volume_;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetFrequency(LPDWORD pdwFrequency) {
+    if (pdwFrequency == nullptr)
+        return DSERR_INVALIDPARAM;
+    if (HRESULT control = needsControl(DSBCAPS_CTRLFREQUENCY); FAILED(control))
+        return control;
+    *pdwFrequency = frequency_;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetStatus(LPDWORD pdwStatus) {
+    if (pdwStatus == nullptr)
+        return DSERR_INVALIDPARAM;
+    *pdwStatus = 0;
+    if (voice_->isPlaying())
+        *pdwStatus = DSBSTATUS_PLAYING | DSBSTATUS_LOCSOFTWARE | (looping_ ? DSBSTATUS_LOOPING : 0);
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Lock(DWORD dwOffset, DWORD dwBytes, LPVOID* ppvAudioPtr1,
+                          LPDWORD pdwAudioBytes1, LPVOID* ppvAudioPtr2, LPDWORD pdwAudioBytes2,
+                          DWORD dwFlags) {
+    LockRegion region;
+    if (ppvAudioPtr1 == nullptr || pdwAudioBytes1 == nullptr ||
+        FAILED(lockRegion(DWORD(samples_.size()), dwOffset, dwBytes, dwFlags,
+                          voice_->playPositionBytes(), region)))
+        return DSERR_INVALIDPARAM;
+    *ppvAudioPtr1 = samples_.data() + region.firstOffset;
+    *pdwAudioBytes1 = region.firstBytes;
+    if (ppvAudioPtr2)
+        *ppvAudioPtr2 = region.secondBytes ? samples_.data() : nullptr;
+    if (pdwAudioBytes2)
+        *pdwAudioBytes2 = ppvAudioPtr2 ? region.secondBytes : 0;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Unlock(LPVOID pvAudioPtr1, DWORD dwAudioBytes1, LPVOID pvAudioPtr2,
+                            DWORD dwAudioBytes2) {
+    const uint8_t* begin = samples_.data();
+    const uint8_t* end = begin + samples_.size();
+    const auto* first = static_cast<const uint8_t*>(pvAudioPtr1);
+    const bool firstInside = first >= begin && first < end && dwAudioBytes1 <= size_t(end - first);
+    const bool secondInside = pvAudioPtr2 == nullptr
+                                  ? dwAudioBytes2 == 0
+                                  : pvAudioPtr2 == begin && dwAudioBytes2 <= samples_.size();
+    if (!firstInside || !secondInside)
+        return DSERR_INVALIDPARAM;
+    voice_->setSamples(samples_.data(), samples_.size(), format_);
+    trace("Unlock", argumentText(DWORD(first - begin), dwAudioBytes1, dwAudioBytes2));
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Play(DWORD dwReserved1, DWORD dwPriority, DWORD dwFlags) {
+    // Priority and the hardware/termination flags only matter for voices managed in hardware.
+    if (dwReserved1 != 0 || (dwPriority != 0 && !(flags_ & DSBCAPS_LOCDEFER)))
+        return DSERR_INVALIDPARAM;
+    looping_ = dwFlags & DSBPLAY_LOOPING;
+    voice_->play(looping_);
+    trace("Play", argumentText(dwReserved1, dwPriority, Hex{dwFlags}));
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::SetCurrentPosition(DWORD dwNewPosition) {
+    if (dwNewPosition >= samples_.size())
+        return DSERR_INVALIDPARAM;
+    voice_->setPlayPositionBytes(dwNewPosition - dwNewPosition % format_.nBlockAlign);
+    trace("SetCurrentPosition", describe(dwNewPosition));
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::SetFormat(LPCWAVEFORMATEX) {
+    // Only the primary buffer's format can be set.
+    return DSERR_INVALIDCALL;
+}
+
+HRESULT SoundBuffer::SetVolume(LONG lVolume) {
+    if (HRESULT check = firstFailure({needsControl(DSBCAPS_CTRLVOLUME), checkVolume(lVolume)});
+        FAILED(check))
+        return check;
+    volume_ = lVolume;
+    voice_->setGain(gainFromMillibels(lVolume));
+    trace("SetVolume", describe(lVolume));
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::SetPan(LONG lPan) {
+    // A 3D buffer is panned by its position.
+    if (HRESULT check = firstFailure({needsControl(DSBCAPS_CTRLPAN), checkPan(lPan)});
+        FAILED(check))
+        return check;
+    if (is3D())
+        return DSERR_CONTROLUNAVAIL;
+    pan_ = lPan;
+    placeVoice();
+    trace("SetPan", describe(lPan));
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::SetFrequency(DWORD dwFrequency) {
+    if (HRESULT check =
+            firstFailure({needsControl(DSBCAPS_CTRLFREQUENCY), checkFrequency(dwFrequency)});
+        FAILED(check))
+        return check;
+    frequency_ = dwFrequency == DSBFREQUENCY_ORIGINAL ? format_.nSamplesPerSec : dwFrequency;
+    voice_->setPitch(pitchRatio(frequency_, format_.nSamplesPerSec));
+    trace("SetFrequency", describe(dwFrequency));
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Stop() {
+    voice_->pause();
+    trace("Stop", "");
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Restore() {
+    // Software buffers are never lost.
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetAllParameters(LPDS3DBUFFER pDs3dBuffer) {
+    if (pDs3dBuffer == nullptr || pDs3dBuffer->dwSize != sizeof(DS3DBUFFER))
+        return DSERR_INVALIDPARAM;
+    *pDs3dBuffer = settings3D_;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::set3D(const char* call, const std::string& arguments, DWORD apply,
+                           HRESULT check, auto change) {
+    if (HRESULT result = firstFailure({checkApply(apply), check}); FAILED(result))
+        return result;
+    change(settings3D_);
+    if (apply == DS3D_IMMEDIATE) {
+        change(heard3D_);
+        placeVoice();
+    }
+    trace(call, arguments);
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::SetAllParameters(LPCDS3DBUFFER pcDs3dBuffer, DWORD dwApply) {
+    if (pcDs3dBuffer == nullptr)
+        return DSERR_INVALIDPARAM;
+    return set3D("SetAllParameters", argumentText(pcDs3dBuffer, Apply{dwApply}), dwApply,
+                 checkBufferParameters(*pcDs3dBuffer),
+                 [&](DS3DBUFFER& parameters) { parameters = *pcDs3dBuffer; });
+}
+
+HRESULT SoundBuffer::SetConeAngles(DWORD dwInsideConeAngle, DWORD dwOutsideConeAngle,
+                                   DWORD dwApply) {
+    return set3D("SetConeAngles",
+                 argumentText(dwInsideConeAngle, dwOutsideConeAngle, Apply{dwApply}), dwApply,
+                 checkConeAngles(dwInsideConeAngle, dwOutsideConeAngle),
+                 [&](DS3DBUFFER& parameters) {
+                     parameters.dwInsideConeAngle = dwInsideConeAngle;
+                     parameters.dwOutsideConeAngle = dwOutsideConeAngle;
+                 });
+}
+
+HRESULT SoundBuffer::SetConeOrientation(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
+    return set3D("SetConeOrientation", argumentText(x, y, z, Apply{dwApply}), dwApply, DS_OK,
+                 [&](DS3DBUFFER& parameters) {
+                     parameters.vConeOrientation = {x, y, z};
+                 });
+}
+
+HRESULT SoundBuffer::SetConeOutsideVolume(LONG lConeOutsideVolume, DWORD dwApply) {
+    return set3D("SetConeOutsideVolume", argumentText(lConeOutsideVolume, Apply{dwApply}), dwApply,
+                 checkVolume(lConeOutsideVolume), [&](DS3DBUFFER& parameters) {
+                     parameters.lConeOutsideVolume = lConeOutsideVolume;
+                 });
+}
+
+HRESULT SoundBuffer::SetMaxDistance(D3DVALUE flMaxDistance, DWORD dwApply) {
+    return set3D("SetMaxDistance", argumentText(flMaxDistance, Apply{dwApply}), dwApply,
+                 checkMinMaxDistance(flMaxDistance),
+                 [&](DS3DBUFFER& parameters) { parameters.flMaxDistance = flMaxDistance; });
+}
+
+HRESULT SoundBuffer::SetMinDistance(D3DVALUE flMinDistance, DWORD dwApply) {
+    return set3D("SetMinDistance", argumentText(flMinDistance, Apply{dwApply}), dwApply,
+                 checkMinMaxDistance(flMinDistance),
+                 [&](DS3DBUFFER& parameters) { parameters.flMinDistance = flMinDistance; });
+}
+
+HRESULT SoundBuffer::SetMode(DWORD dwMode, DWORD dwApply) {
+    return set3D("SetMode", argumentText(dwMode, Apply{dwApply}), dwApply, checkMode(dwMode),
+                 [&](DS3DBUFFER& parameters) { parameters.dwMode = dwMode; });
+}
+
+HRESULT SoundBuffer::SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
+    return set3D("SetPosition", argumentText(x, y, z, Apply{dwApply}), dwApply, DS_OK,
+                 [&](DS3DBUFFER& parameters) {
+                     parameters.vPosition = {x, y, z};
+                 });
+}
+
+HRESULT SoundBuffer::SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
+    return set3D("SetVelocity", argumentText(x, y, z, Apply{dwApply}), dwApply, DS_OK,
+                 [&](DS3DBUFFER& parameters) {
+                     parameters.vVelocity = {x, y, z};
+                 });
+}
+
+} // namespace platform::audio

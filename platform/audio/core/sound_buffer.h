@@ -1,0 +1,92 @@
+// A secondary buffer: DirectSound's copy of a sound's samples, played by one mixer voice, with
+// its 3D interface when created with DSBCAPS_CTRL3D. The samples are ours: Lock hands them out
+// and Unlock gives the mixer the new ones.
+#pragma once
+
+#include "platform/audio/core/device_context.h"
+
+#include <string>
+#include <vector>
+
+namespace platform::audio {
+
+class SoundBuffer final : public IDirectSoundBuffer8, public IDirectSound3DBuffer {
+public:
+    // Fails with DSERR_OUTOFMEMORY when the mixer has no voice left.
+    static HRESULT create(std::shared_ptr<DeviceContext> context, const DSBUFFERDESC& description,
+                          std::string name, LPDIRECTSOUNDBUFFER* buffer);
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    HRESULT STDMETHODCALLTYPE GetCaps(LPDSBCAPS pDSBufferCaps) override;
+    HRESULT STDMETHODCALLTYPE GetCurrentPosition(LPDWORD pdwCurrentPlayCursor,
+                                                 LPDWORD pdwCurrentWriteCursor) override;
+    HRESULT STDMETHODCALLTYPE GetFormat(LPWAVEFORMATEX pwfxFormat, DWORD dwSizeAllocated,
+                                        LPDWORD pdwSizeWritten) override;
+    HRESULT STDMETHODCALLTYPE GetVolume(LPLONG plVolume) override;
+    HRESULT STDMETHODCALLTYPE GetFrequency(LPDWORD pdwFrequency) override;
+    HRESULT STDMETHODCALLTYPE GetStatus(LPDWORD pdwStatus) override;
+    HRESULT STDMETHODCALLTYPE Lock(DWORD dwOffset, DWORD dwBytes, LPVOID* ppvAudioPtr1,
+                                   LPDWORD pdwAudioBytes1, LPVOID* ppvAudioPtr2,
+                                   LPDWORD pdwAudioBytes2, DWORD dwFlags) override;
+    HRESULT STDMETHODCALLTYPE Play(DWORD dwReserved1, DWORD dwPriority, DWORD dwFlags) override;
+    HRESULT STDMETHODCALLTYPE SetCurrentPosition(DWORD dwNewPosition) override;
+    HRESULT STDMETHODCALLTYPE SetFormat(LPCWAVEFORMATEX pcfxFormat) override;
+    HRESULT STDMETHODCALLTYPE SetVolume(LONG lVolume) override;
+    HRESULT STDMETHODCALLTYPE SetPan(LONG lPan) override;
+    HRESULT STDMETHODCALLTYPE SetFrequency(DWORD dwFrequency) override;
+    HRESULT STDMETHODCALLTYPE Stop() override;
+    HRESULT STDMETHODCALLTYPE Unlock(LPVOID pvAudioPtr1, DWORD dwAudioBytes1, LPVOID pvAudioPtr2,
+                                     DWORD dwAudioBytes2) override;
+    HRESULT STDMETHODCALLTYPE Restore() override;
+
+    HRESULT STDMETHODCALLTYPE GetAllParameters(LPDS3DBUFFER pDs3dBuffer) override;
+    HRESULT STDMETHODCALLTYPE SetAllParameters(LPCDS3DBUFFER pcDs3dBuffer, DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetConeAngles(DWORD dwInsideConeAngle, DWORD dwOutsideConeAngle,
+                                            DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetConeOrientation(D3DVALUE x, D3DVALUE y, D3DVALUE z,
+                                                 DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetConeOutsideVolume(LONG lConeOutsideVolume, DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetMaxDistance(D3DVALUE flMaxDistance, DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetMinDistance(D3DVALUE flMinDistance, DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetMode(DWORD dwMode, DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z,
+                                          DWORD dwApply) override;
+    HRESULT STDMETHODCALLTYPE SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z,
+                                          DWORD dwApply) override;
+
+    // By the device's commit: makes the deferred 3D settings heard; with `rolloffChanged` the
+    // listener's new rolloff factor too.
+    void commitDeferredSettings(bool rolloffChanged);
+    void placeVoice();
+
+private:
+    SoundBuffer(std::shared_ptr<DeviceContext> context, std::unique_ptr<Voice> voice,
+                const DSBUFFERDESC& description, std::string name);
+    ~SoundBuffer();
+
+    bool is3D() const { return flags_ & DSBCAPS_CTRL3D; }
+    HRESULT needsControl(DWORD control) const;
+    HRESULT set3D(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
+                  auto change);
+    void trace(const char* call, const std::string& arguments) const;
+
+    std::shared_ptr<DeviceContext> context_;
+    std::unique_ptr<Voice> voice_;
+    DWORD flags_;
+    WAVEFORMATEX format_;
+    std::vector<uint8_t> samples_;
+    LONG volume_ = DSBVOLUME_MAX;
+    LONG pan_ = DSBPAN_CENTER;
+    bool looping_ = false;
+    DWORD frequency_;
+    DS3DBUFFER settings3D_; // as last set, deferred or not
+    DS3DBUFFER heard3D_;
+    ULONG references_ = 1;
+    std::string object_;
+    std::string name_;
+};
+
+} // namespace platform::audio

@@ -1,0 +1,348 @@
+// The thin OpenAL Soft backend: one source and one buffer per voice, the listener, and the two
+// kinds of device. Everything DirectSound-specific has been mapped before it gets here.
+#define AL_ALEXT_PROTOTYPES
+#include "platform/audio/openal/openal_mixer.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+
+#include <cstring>
+#include <vector>
+
+namespace platform::audio {
+
+namespace {
+// Enough sources that the plug-in's slot tables (stereo pairs, add-on waves, display sounds)
+// never meet a cap; OpenAL Soft's default would stop at 256.
+constexpr ALCint monoSources = 1024;
+constexpr ALCint stereoSources = 256;
+// A fixed resampler, whatever the user's OpenAL configuration says, so that offline renders
+// come out the same everywhere.
+constexpr const char* resamplerName = "Cubic";
+
+class AlDevice {
+public:
+    AlDevice(ALCdevice* device, ALCcontext* context) : device_(device), context_(context) {
+        makeCurrent();
+        alDistanceModel(AL_INVERSE_DISTANCE_CLAMPED);
+        directChannels_ = alIsExtensionPresent("AL_SOFT_direct_channels");
+        deferredUpdates_ = alIsExtensionPresent("AL_SOFT_deferred_updates");
+        if (alIsExtensionPresent("AL_SOFT_source_resampler")) {
+            const ALint count = alGetInteger(AL_NUM_RESAMPLERS_SOFT);
+            for (ALint index = 0; index < count; ++index) {
+                if (std::strcmp(alGetStringiSOFT(AL_RESAMPLER_NAME_SOFT, index), resamplerName) ==
+                    0)
+                    resampler_ = index;
+            }
+        }
+    }
+    ~AlDevice() {
+        if (alcGetCurrentContext() == context_)
+            alcMakeContextCurrent(nullptr);
+        alcDestroyContext(context_);
+        alcCloseDevice(device_);
+    }
+    AlDevice(const AlDevice&) = delete;
+    AlDevice& operator=(const AlDevice&) = delete;
+
+    // OpenAL has one current context per process; each device takes it when it acts.
+    void makeCurrent() const {
+        if (alcGetCurrentContext() != context_)
+            alcMakeContextCurrent(context_);
+    }
+    ALCdevice* device() const { return device_; }
+    bool directChannels() const { return directChannels_; }
+    bool deferredUpdates() const { return deferredUpdates_; }
+    ALint resampler() const { return resampler_; }
+
+private:
+    ALCdevice* device_;
+    ALCcontext* context_;
+    bool directChannels_ = false;
+    bool deferredUpdates_ = false;
+    ALint resampler_ = -1;
+};
+
+ALenum bufferFormat(const WAVEFORMATEX& format) {
+    if (format.nChannels == 2)
+        return format.wBitsPerSample == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16;
+    return format.wBitsPerSample == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16;
+}
+
+void setVector(ALuint source, ALenum parameter, const Vector3& vector) {
+    alSource3f(source, parameter, vector.x, vector.y, vector.z);
+}
+
+class AlVoice final : public Voice {
+public:
+    AlVoice(std::shared_ptr<AlDevice> device, ALuint source, ALuint buffer)
+        : device_(std::move(device)), source_(source), buffer_(buffer) {
+        if (device_->resampler() >= 0)
+            alSourcei(source_, AL_SOURCE_RESAMPLER_SOFT, device_->resampler());
+    }
+    ~AlVoice() override {
+        device_->makeCurrent();
+        alSourceStop(source_);
+        alSourcei(source_, AL_BUFFER, 0);
+        alDeleteSources(1, &source_);
+        alDeleteBuffers(1, &buffer_);
+    }
+
+    void setSamples(const uint8_t* data, size_t bytes, const WAVEFORMATEX& format) override {
+        device_->makeCurrent();
+        const ALint state = sourceState();
+        const uint32_t position = playPositionBytes();
+        // A buffer in use cannot take new data: detach it, refill it, and pick up where it was.
+        alSourceStop(source_);
+        alSourcei(source_, AL_BUFFER, 0);
+        const size_t wholeFrames = bytes - bytes % format.nBlockAlign;
+        alBufferData(buffer_, bufferFormat(format), data, ALsizei(wholeFrames),
+                     ALsizei(format.nSamplesPerSec));
+        alSourcei(source_, AL_BUFFER, ALint(buffer_));
+        if (device_->directChannels())
+            alSourcei(source_, AL_DIRECT_CHANNELS_SOFT, format.nChannels == 2);
+        storedPosition_ = position;
+        if (state == AL_PLAYING || state == AL_PAUSED) {
+            startFromStoredPosition();
+            if (state == AL_PAUSED)
+                alSourcePause(source_);
+        }
+    }
+
+    void play(bool looping) override {
+        device_->makeCurrent();
+        alSourcei(source_, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
+        if (sourceState() != AL_PLAYING)
+            startFromStoredPosition();
+    }
+
+    void pause() override {
+        device_->makeCurrent();
+        if (sourceState() == AL_PLAYING)
+            alSourcePause(source_);
+    }
+
+    bool isPlaying() const override {
+        device_->makeCurrent();
+        return sourceState() == AL_PLAYING;
+    }
+
+    uint32_t playPositionBytes() const override {
+        device_->makeCurrent();
+        const ALint state = sourceState();
+        if (state != AL_PLAYING && state != AL_PAUSED)
+            return storedPosition_;
+        ALint offset = 0;
+        alGetSourcei(source_, AL_BYTE_OFFSET, &offset);
+        return uint32_t(offset);
+    }
+
+    void setPlayPositionBytes(uint32_t bytes) override {
+        device_->makeCurrent();
+        const ALint state = sourceState();
+        if (state == AL_PLAYING || state == AL_PAUSED)
+            alSourcei(source_, AL_BYTE_OFFSET, ALint(bytes));
+        else
+            storedPosition_ = bytes;
+    }
+
+    void setGain(float gain) override {
+        device_->makeCurrent();
+        alSourcef(source_, AL_GAIN, gain);
+    }
+
+    void setPitch(float ratio) override {
+        device_->makeCurrent();
+        alSourcef(source_, AL_PITCH, ratio);
+    }
+
+    void setPlacement(const SourcePlacement& placement) override {
+        if (placed_ && placement == placement_)
+            return;
+        placed_ = true;
+        placement_ = placement;
+        device_->makeCurrent();
+        alSourcei(source_, AL_SOURCE_RELATIVE, placement.listenerRelative ? AL_TRUE : AL_FALSE);
+        setVector(source_, AL_POSITION, placement.position);
+        setVector(source_, AL_VELOCITY, placement.velocity);
+        setVector(source_, AL_DIRECTION, placement.direction);
+        alSourcef(source_, AL_REFERENCE_DISTANCE, placement.referenceDistance);
+        alSourcef(source_, AL_MAX_DISTANCE, placement.maxDistance);
+        alSourcef(source_, AL_ROLLOFF_FACTOR, placement.rolloffFactor);
+        alSourcef(source_, AL_CONE_INNER_ANGLE, placement.coneInnerDegrees);
+        alSourcef(source_, AL_CONE_OUTER_ANGLE, placement.coneOuterDegrees);
+        alSourcef(source_, AL_CONE_OUTER_GAIN, placement.coneOuterGain);
+    }
+
+private:
+    ALint sourceState() const {
+        ALint state = AL_INITIAL;
+        alGetSourcei(source_, AL_SOURCE_STATE, &state);
+        return state;
+    }
+
+    // A stopped source starts from its beginning; an offset set after the start moves it at
+    // once, before anything has been mixed from the beginning.
+    void startFromStoredPosition() {
+        if (device_->deferredUpdates())
+            alDeferUpdatesSOFT();
+        alSourcePlay(source_);
+        if (storedPosition_ != 0)
+            alSourcei(source_, AL_BYTE_OFFSET, ALint(storedPosition_));
+        if (device_->deferredUpdates())
+            alProcessUpdatesSOFT();
+        storedPosition_ = 0;
+    }
+
+    std::shared_ptr<AlDevice> device_;
+    ALuint source_;
+    ALuint buffer_;
+    uint32_t storedPosition_ = 0; // where a stopped source starts next
+    bool placed_ = false;
+    SourcePlacement placement_;
+};
+
+class AlMixer : public Mixer {
+public:
+    explicit AlMixer(std::shared_ptr<AlDevice> device) : device_(std::move(device)) {}
+
+    std::unique_ptr<Voice> createVoice() override {
+        device_->makeCurrent();
+        alGetError();
+        ALuint source = 0;
+        alGenSources(1, &source);
+        if (alGetError() != AL_NO_ERROR)
+            return nullptr;
+        ALuint buffer = 0;
+        alGenBuffers(1, &buffer);
+        if (alGetError() != AL_NO_ERROR) {
+            alDeleteSources(1, &source);
+            return nullptr;
+        }
+        return std::make_unique<AlVoice>(device_, source, buffer);
+    }
+
+    void setListener(const ListenerPlacement& placement) override {
+        device_->makeCurrent();
+        alListener3f(AL_POSITION, placement.position.x, placement.position.y, placement.position.z);
+        alListener3f(AL_VELOCITY, placement.velocity.x, placement.velocity.y, placement.velocity.z);
+        const ALfloat orientation[] = {placement.at.x, placement.at.y, placement.at.z,
+                                       placement.up.x, placement.up.y, placement.up.z};
+        alListenerfv(AL_ORIENTATION, orientation);
+        alDopplerFactor(placement.dopplerFactor);
+        alSpeedOfSound(placement.speedOfSound);
+    }
+
+    void setMasterGain(float gain) override {
+        device_->makeCurrent();
+        alListenerf(AL_GAIN, gain);
+    }
+
+    // The sound card keeps its own rate and channels, as the system mixer of Windows does
+    // whatever format the primary buffer asks for.
+    void setOutputFormat(const WAVEFORMATEX&) override {}
+
+    DWORD speakerConfig() const override {
+        ALCint hrtf = ALC_FALSE;
+        alcGetIntegerv(device_->device(), ALC_HRTF_SOFT, 1, &hrtf);
+        return hrtf == ALC_TRUE ? DWORD(DSSPEAKER_HEADPHONE)
+                                : DSSPEAKER_COMBINED(DSSPEAKER_STEREO, DSSPEAKER_GEOMETRY_WIDE);
+    }
+
+    void beginBatch() override {
+        device_->makeCurrent();
+        if (device_->deferredUpdates())
+            alDeferUpdatesSOFT();
+    }
+
+    void endBatch() override {
+        device_->makeCurrent();
+        if (device_->deferredUpdates())
+            alProcessUpdatesSOFT();
+    }
+
+protected:
+    const std::shared_ptr<AlDevice>& device() const { return device_; }
+
+private:
+    std::shared_ptr<AlDevice> device_;
+};
+
+std::vector<ALCint> loopbackAttributes(const WAVEFORMATEX& format) {
+    // Float output: no dither and no limiter, so the mix is exactly what the sources make.
+    return {ALC_FREQUENCY,
+            ALCint(format.nSamplesPerSec),
+            ALC_FORMAT_CHANNELS_SOFT,
+            format.nChannels == 1 ? ALC_MONO_SOFT : ALC_STEREO_SOFT,
+            ALC_FORMAT_TYPE_SOFT,
+            ALC_FLOAT_SOFT,
+            ALC_HRTF_SOFT,
+            ALC_FALSE,
+            ALC_OUTPUT_LIMITER_SOFT,
+            ALC_FALSE,
+            ALC_MONO_SOURCES,
+            monoSources,
+            ALC_STEREO_SOURCES,
+            stereoSources,
+            0};
+}
+
+class LoopbackMixer final : public AlMixer, public OfflineRender {
+public:
+    LoopbackMixer(std::shared_ptr<AlDevice> device, const WAVEFORMATEX& format)
+        : AlMixer(std::move(device)), format_(format) {}
+
+    void setOutputFormat(const WAVEFORMATEX& format) override {
+        if (!alcResetDeviceSOFT(device()->device(), loopbackAttributes(format).data()))
+            return;
+        format_ = format;
+    }
+
+    DWORD speakerConfig() const override {
+        return format_.nChannels == 1
+                   ? DWORD(DSSPEAKER_MONO)
+                   : DSSPEAKER_COMBINED(DSSPEAKER_STEREO, DSSPEAKER_GEOMETRY_WIDE);
+    }
+
+    WAVEFORMATEX outputFormat() const override { return format_; }
+
+    void render(float* frames, size_t frameCount) override {
+        alcRenderSamplesSOFT(device()->device(), frames, ALCsizei(frameCount));
+    }
+
+private:
+    WAVEFORMATEX format_;
+};
+
+std::shared_ptr<AlDevice> createContext(ALCdevice* device, const ALCint* attributes) {
+    if (device == nullptr)
+        return nullptr;
+    ALCcontext* context = alcCreateContext(device, attributes);
+    if (context == nullptr) {
+        alcCloseDevice(device);
+        return nullptr;
+    }
+    return std::make_shared<AlDevice>(device, context);
+}
+} // namespace
+
+std::shared_ptr<Mixer> openSoundCardMixer() {
+    const ALCint attributes[] = {ALC_MONO_SOURCES, monoSources, ALC_STEREO_SOURCES, stereoSources,
+                                 0};
+    std::shared_ptr<AlDevice> device = createContext(alcOpenDevice(nullptr), attributes);
+    if (!device)
+        return nullptr;
+    return std::make_shared<AlMixer>(std::move(device));
+}
+
+OfflineMixer openOfflineMixer(const WAVEFORMATEX& format) {
+    std::shared_ptr<AlDevice> device =
+        createContext(alcLoopbackOpenDeviceSOFT(nullptr), loopbackAttributes(format).data());
+    if (!device)
+        return {};
+    auto mixer = std::make_shared<LoopbackMixer>(std::move(device), format);
+    return {mixer, mixer};
+}
+
+} // namespace platform::audio
