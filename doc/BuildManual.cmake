@@ -21,8 +21,13 @@ foreach(installed ${installed_chapters})
     endif()
 endforeach()
 file(GLOB source_inputs "${SOURCE_INPUT_DIR}/*.txt")
-file(COPY ${source_inputs} DESTINATION "${input_dir}")
-file(COPY "${TEMPLATE}" DESTINATION "${MANUAL_ROOT}/bin/bin")
+foreach(source ${source_inputs})
+    get_filename_component(name "${source}" NAME)
+    file(COPY_FILE "${source}" "${input_dir}/${name}" ONLY_IF_DIFFERENT)
+endforeach()
+get_filename_component(template_name "${TEMPLATE}" NAME)
+file(MAKE_DIRECTORY "${MANUAL_ROOT}/bin/bin")
+file(COPY_FILE "${TEMPLATE}" "${MANUAL_ROOT}/bin/bin/${template_name}" ONLY_IF_DIFFERENT)
 
 execute_process(
     COMMAND "${DOCBUILDER}"
@@ -33,6 +38,7 @@ execute_process(
 )
 if(NOT status EQUAL 0 OR console MATCHES "Input file doesn't exist")
     file(REMOVE "${page}")
-    message(FATAL_ERROR "docbuilder could not build the manual (exit status ${status}); "
-                        "chapters need their Page_*.txt in ${SOURCE_INPUT_DIR}:\n${console}")
+    message(FATAL_ERROR "docbuilder reported problems in the manual (exit status ${status}): "
+                        "fix the markup, or give every chapter of the index its Page_*.txt in "
+                        "${SOURCE_INPUT_DIR}.\n${console}")
 endif()
