@@ -19,7 +19,7 @@ constexpr LevelTarget engineLevel{-12.0, 0.0};
 constexpr LevelTarget bedLevel{-16.0, 0.0};
 constexpr LevelTarget impactLevel{-12.0, 6.0};
 constexpr LevelTarget signalLevel{-13.0, 4.0};
-constexpr LevelTarget voiceLevel{-14.0, 4.0};
+constexpr LevelTarget voiceLevel{-14.0, 6.0};
 
 const std::string vessel = "sound\\vessel\\";
 const std::string configuration = "Sound\\cfg\\";

@@ -21,11 +21,12 @@ std::filesystem::path PackWriter::place(const std::string& systemPath) {
 }
 
 void PackWriter::writeSound(const std::string& systemPath, const Signal& signal) {
-    writeWav(place(systemPath), signal);
+    const std::filesystem::path path = place(systemPath);
+    writeWav(path, signal);
     char detail[64];
     std::snprintf(detail, sizeof detail, "%6.2f s  %s %5d Hz", signal.seconds(),
                   signal.channels.size() == 2 ? "stereo" : "mono  ", signal.sampleRateHz);
-    reportProgress(systemPath, detail);
+    reportProgress(systemPath, path, detail);
 }
 
 void PackWriter::writeBytes(const std::string& systemPath, const std::string& bytes) {
@@ -36,16 +37,17 @@ void PackWriter::writeBytes(const std::string& systemPath, const std::string& by
         throw std::runtime_error("cannot write " + path.string());
     }
     file.close();
-    reportProgress(systemPath, std::to_string(bytes.size()) + " bytes");
+    reportProgress(systemPath, path, std::to_string(bytes.size()) + " bytes");
 }
 
 void PackWriter::recordWritten(const std::string& systemPath, const std::string& detail) {
-    reportProgress(systemPath, detail);
+    reportProgress(systemPath, place(systemPath), detail);
 }
 
-void PackWriter::reportProgress(const std::string& systemPath, const std::string& detail) {
+void PackWriter::reportProgress(const std::string& systemPath, const std::filesystem::path& path,
+                                const std::string& detail) {
     ++filesWritten_;
-    bytesWritten_ += std::filesystem::file_size(place(systemPath));
+    bytesWritten_ += std::filesystem::file_size(path);
     char counter[32];
     std::snprintf(counter, sizeof counter, "[%3zu/%zu] ", filesWritten_, plannedFiles_);
     progress_ << counter << systemPath << "  " << detail << '\n' << std::flush;

@@ -28,7 +28,8 @@ public:
     uint64_t bytesWritten() const { return bytesWritten_; }
 
 private:
-    void reportProgress(const std::string& systemPath, const std::string& detail);
+    void reportProgress(const std::string& systemPath, const std::filesystem::path& path,
+                        const std::string& detail);
 
     std::filesystem::path treeRoot_;
     std::ostream& progress_;

@@ -8,6 +8,7 @@
 #include "soundpack/recipes/recipe_kit.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace soundpack {
 
@@ -200,7 +201,7 @@ Signal planetWind(WindCharacter character) {
                          .whistleDb = -33.0,
                          .rumbleDb = -24.0});
     }
-    return {};
+    throw std::invalid_argument("planetWind: unknown wind character");
 }
 
 } // namespace soundpack

@@ -46,10 +46,14 @@ Samples flame(const FlameVoice& voice, int rateHz, RandomSource& random, size_t 
 
     Samples hiss = filtered(whiteNoise(random, frames), highPass(rateHz, 3000.0, 0.7071));
 
-    return sumOf({{withRms(std::move(rumble), voice.rumbleDb), 1.0},
-                  {withRms(std::move(roar), voice.roarDb), 1.0},
-                  {withRms(std::move(crack), voice.crackleDb), 1.0},
-                  {withRms(std::move(hiss), voice.hissDb), 1.0}});
+    Samples out = sumOf({{withRms(std::move(rumble), voice.rumbleDb), 1.0},
+                         {withRms(std::move(roar), voice.roarDb), 1.0},
+                         {withRms(std::move(crack), voice.crackleDb), 1.0},
+                         {withRms(std::move(hiss), voice.hissDb), 1.0}});
+    // The flame's own compression: loud moments bend instead of spiking, which keeps the
+    // crackle from setting the peak level of the whole loop.
+    saturate(out, 2.0);
+    return out;
 }
 
 Signal flameLoop(const std::string& name, int rateHz, double seconds, const FlameVoice& voice) {

@@ -10,6 +10,8 @@
 #include "soundpack/recipes/instruments.h"
 
 #include <cmath>
+#include <iterator>
+#include <stdexcept>
 
 namespace soundpack {
 
@@ -74,6 +76,10 @@ Signal gpwsCallout(Studio& studio, const std::string& words) {
 }
 
 Signal countdown(Studio& studio, const Voice& voice, int from, const std::string& finale) {
+    if (from < 1 || from >= static_cast<int>(std::size(numberWords))) {
+        throw std::out_of_range("countdown: counts start between one and ten, not " +
+                                std::to_string(from));
+    }
     Samples count;
     for (int number = from; number >= 1; --number) {
         mixInto(count, studio.speech.speak(voice, numberWords[number]),
