@@ -7,7 +7,6 @@
 #include "docbuilder/page_settings.h"
 #include "docbuilder/page_template.h"
 #include "docbuilder/text_lines.h"
-#include "docbuilder/text_search.h"
 
 #include "platform/file_system.h"
 
