@@ -54,6 +54,7 @@ void Screen::reportDebugChange() {
 
 NOTEHANDLE Screen::createAnnotation(bool shown, double size, const VECTOR3& colour) {
     Annotation& note = annotations_.emplace_back();
+    note.handle = reinterpret_cast<NOTEHANDLE>(++handlesGiven_);
     note.number = nextNumber_++;
     note.shown = shown;
     note.size = size;
@@ -62,7 +63,7 @@ NOTEHANDLE Screen::createAnnotation(bool shown, double size, const VECTOR3& colo
     std::snprintf(description, sizeof description, " created (size %.2f, colour %.2f %.2f %.2f%s)",
                   size, colour.x, colour.y, colour.z, shown ? "" : ", hidden");
     report(noteName(note) + description);
-    return &note;
+    return note.handle;
 }
 
 bool Screen::setAnnotationPosition(NOTEHANDLE handle, double x1, double y1, double x2, double y2) {
@@ -96,7 +97,7 @@ bool Screen::setAnnotationText(NOTEHANDLE handle, const char* text) {
 
 bool Screen::deleteAnnotation(NOTEHANDLE handle) {
     for (auto it = annotations_.begin(); it != annotations_.end(); ++it) {
-        if (&*it == handle) {
+        if (it->handle == handle) {
             report(noteName(*it) + " deleted");
             annotations_.erase(it);
             return true;
@@ -107,7 +108,7 @@ bool Screen::deleteAnnotation(NOTEHANDLE handle) {
 
 Annotation* Screen::find(NOTEHANDLE handle) {
     for (Annotation& note : annotations_) {
-        if (&note == handle) {
+        if (note.handle == handle) {
             return &note;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "sdk/VoranthAPI.h"
 
+#include <cstdint>
 #include <functional>
 #include <list>
 #include <string>
@@ -14,7 +15,8 @@ namespace vrhost {
 constexpr size_t debugStringSize = 512;
 
 struct Annotation {
-    int number = 0; // 1, 2, ... in order of creation
+    NOTEHANDLE handle = nullptr; // never given twice, so a stale handle finds nothing
+    int number = 0;              // 1, 2, ... in order of creation within a run
     bool shown = true;
     double size = 1.0;
     VECTOR3 colour{1.0, 1.0, 1.0};
@@ -49,6 +51,7 @@ private:
     std::string reportedDebug_;
     std::list<Annotation> annotations_;
     int nextNumber_ = 1;
+    uintptr_t handlesGiven_ = 0;
     Listener listener_;
 };
 

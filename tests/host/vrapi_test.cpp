@@ -189,6 +189,17 @@ TEST_F(VrapiTest, DebugLineAndAnnotationsAreReported) {
     EXPECT_EQ(messages[6], "note 1 deleted");
 }
 
+TEST_F(VrapiTest, AStaleAnnotationHandleFindsNothing) {
+    NOTEHANDLE old = vrapiCreateAnnotation(true, 1.0, VECTOR3{1.0, 1.0, 1.0});
+    world().reset();
+    NOTEHANDLE fresh = vrapiCreateAnnotation(true, 1.0, VECTOR3{1.0, 1.0, 1.0});
+    EXPECT_NE(old, fresh);
+    EXPECT_FALSE(vrapiDelAnnotation(old));
+    ASSERT_EQ(world().screen().annotations().size(), 1u);
+    EXPECT_EQ(world().screen().annotations().front().number, 1);
+    EXPECT_TRUE(vrapiDelAnnotation(fresh));
+}
+
 // A display mode as a plug-in defines it.
 class EchoMfd : public MFD2 {
 public:
