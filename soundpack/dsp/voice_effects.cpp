@@ -57,10 +57,13 @@ Samples overRadio(const Samples& speech, int sampleRateHz, RandomSource& random)
 }
 
 Samples overCockpitSpeaker(const Samples& speech, int sampleRateHz) {
-    Samples voice = filtered(speech, highPass(sampleRateHz, 200.0, 0.7071));
+    // The amplifier's gentle clipping comes before the small speaker's band limits.
+    Samples voice = speech;
+    saturate(voice, 1.2);
+    filterInPlace(voice, highPass(sampleRateHz, 200.0, 0.7071));
+    filterInPlace(voice, lowPass(sampleRateHz, 5000.0, 0.7071));
     filterInPlace(voice, lowPass(sampleRateHz, 5000.0, 0.7071));
     filterInPlace(voice, peaking(sampleRateHz, 2500.0, 1.2, 3.0));
-    saturate(voice, 1.2);
     return voice;
 }
 

@@ -75,7 +75,7 @@ Signal spaceportByTheSea() {
     RandomSource events = RandomSource::forName("Earth_Cape Canaveral events");
     const double waveStarts[] = {0.0, 5.5, 10.7};
     for (double start : waveStarts) {
-        const Samples wave = withRms(breakingWave(events, 7.0), -17.0);
+        const Samples wave = withRms(breakingWave(events, 7.0), -14.0);
         const double pan = events.uniform(0.3, 0.7);
         mixWrapped(ambience.channels[0], wave, framesFor(start, baseRateHz), std::sqrt(1.0 - pan));
         mixWrapped(ambience.channels[1], wave, framesFor(start, baseRateHz), std::sqrt(pan));
