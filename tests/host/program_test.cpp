@@ -98,6 +98,39 @@ TEST_F(VrhostProgram, CallsThePlugInInTheDocumentedOrder) {
     EXPECT_EQ(callbacksOnly(record), expectedOrder);
 }
 
+TEST_F(VrhostProgram, AddOnsNamedByTheScenarioHearEachCallbackAfterThePlugIn) {
+    // Add-on paths are relative to the simulator's folder, where vrhost lives.
+    std::filesystem::path addon = std::filesystem::relative(
+        RECORDING_ADDON, std::filesystem::path(VRHOST_PROGRAM).parent_path());
+    std::ofstream(folder / "addon.vrs") << "framerate 10\naddon " << addon.string() << "\n"
+                                        << "vessel A DeltaGlider\nend\n"
+                                        << "vessel B DeltaGlider\nend\n"
+                                        << "run only until 0.1\n  0.1 focus B\nend\n";
+    Outcome outcome = run("--plugin '" RECORDING_PLUGIN "' --scenario addon.vrs");
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.output;
+    std::vector<std::string> expected{
+        "InitModule", "addon InitModule", "OpenRenderViewport",  "addon OpenRenderViewport",
+        "PreStep",    "addon PreStep",    "FocusChanged",        "addon FocusChanged",
+        "PreStep",    "addon PreStep",    "CloseRenderViewport", "addon CloseRenderViewport",
+        "ExitModule", "addon ExitModule"};
+    std::vector<std::string> calls;
+    for (const std::string& line : outcome.record) {
+        bool marked = line.rfind("addon ", 0) == 0;
+        std::string rest = marked ? line.substr(6) : line;
+        calls.push_back((marked ? "addon " : "") + rest.substr(0, rest.find(' ')));
+    }
+    EXPECT_EQ(calls, expected);
+}
+
+TEST_F(VrhostProgram, AMissingAddOnIsSaidClearly) {
+    std::ofstream(folder / "addon.vrs") << "addon Modules/NoSuchAddon.so\n"
+                                        << "vessel A DeltaGlider\nend\nrun only until 1\nend\n";
+    Outcome outcome = run("--plugin '" RECORDING_PLUGIN "' --scenario addon.vrs");
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_NE(outcome.output.find("vrhost: cannot load "), std::string::npos) << outcome.output;
+    EXPECT_NE(outcome.output.find("NoSuchAddon.so"), std::string::npos);
+}
+
 TEST_F(VrhostProgram, PrintsTheDebugLineWithTheSimulationTime) {
     Outcome outcome =
         run("--plugin '" RECORDING_PLUGIN "' --scenario '" + scenarios + "/two_runs.vrs'");

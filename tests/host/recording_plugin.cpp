@@ -1,19 +1,32 @@
-// A plug-in that writes every callback it receives, with its arguments as the host's own
-// functions describe them, to the file named by VRHOST_RECORD. vrhost's tests fly it.
+// A plug-in that appends every callback it receives, with its arguments as the host's own
+// functions describe them, to the file named by VRHOST_RECORD. vrhost's tests fly it as the
+// plug-in and, built a second time with its lines marked, as a vessel add-on.
 #include "sdk/VoranthAPI.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#ifndef RECORD_MARK
+#define RECORD_MARK ""
+#endif
+
 namespace {
 
-FILE* record() {
-    static FILE* file = [] {
-        const char* path = std::getenv("VRHOST_RECORD");
-        return path != nullptr ? std::fopen(path, "w") : nullptr;
-    }();
-    return file;
+// Opened for each line, so that several modules can share the file in call order.
+__attribute__((format(printf, 1, 2))) void record(const char* format, ...) {
+    const char* path = std::getenv("VRHOST_RECORD");
+    FILE* file = path != nullptr ? std::fopen(path, "a") : nullptr;
+    if (file == nullptr) {
+        return;
+    }
+    std::fputs(RECORD_MARK, file);
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(file, format, arguments);
+    va_end(arguments);
+    std::fclose(file);
 }
 
 std::string nameOf(OBJHANDLE object) {
@@ -30,39 +43,36 @@ int frameCount = 0;
 } // namespace
 
 VRPLUGIN_CALLBACK void InitModule(HINSTANCE module) {
-    std::fprintf(record(), "InitModule %s\n", module != nullptr ? "module" : "null");
+    record("InitModule %s\n", module != nullptr ? "module" : "null");
 }
 
 VRPLUGIN_CALLBACK void ExitModule(HINSTANCE module) {
-    std::fprintf(record(), "ExitModule %s\n", module != nullptr ? "module" : "null");
-    std::fclose(record());
+    record("ExitModule %s\n", module != nullptr ? "module" : "null");
 }
 
 VRPLUGIN_CALLBACK void vrpcOpenRenderViewport(HWND window, DWORD width, DWORD height,
                                               BOOL fullscreen) {
     frameCount = 0;
-    std::fprintf(record(), "OpenRenderViewport %s %ux%u %d focus=%s\n",
-                 window != nullptr ? "window" : "null", width, height, fullscreen,
-                 nameOf(vrapiGetFocusObject()).c_str());
+    record("OpenRenderViewport %s %ux%u %d focus=%s\n", window != nullptr ? "window" : "null",
+           width, height, fullscreen, nameOf(vrapiGetFocusObject()).c_str());
 }
 
 VRPLUGIN_CALLBACK void vrpcCloseRenderViewport() {
-    std::fprintf(record(), "CloseRenderViewport\n");
+    record("CloseRenderViewport\n");
 }
 
 VRPLUGIN_CALLBACK void vrpcPreStep(double simTime, double simStep, double mjd) {
     double altitude = 0.0;
     vrapiGetAltitude(&altitude);
-    std::fprintf(record(), "PreStep %.3f %.4f %.6f focus=%s altitude=%.2f sysstep=%.4f\n", simTime,
-                 simStep, mjd, nameOf(vrapiGetFocusObject()).c_str(), altitude, vrapiGetSysStep());
+    record("PreStep %.3f %.4f %.6f focus=%s altitude=%.2f sysstep=%.4f\n", simTime, simStep, mjd,
+           nameOf(vrapiGetFocusObject()).c_str(), altitude, vrapiGetSysStep());
     if (++frameCount % 10 == 0) {
         std::snprintf(vrapiDebugString(), 256, "frame %d", frameCount);
     }
 }
 
 VRPLUGIN_CALLBACK void vrpcFocusChanged(OBJHANDLE newFocus, OBJHANDLE oldFocus) {
-    std::fprintf(record(), "FocusChanged new=%s old=%s\n", nameOf(newFocus).c_str(),
-                 nameOf(oldFocus).c_str());
+    record("FocusChanged new=%s old=%s\n", nameOf(newFocus).c_str(), nameOf(oldFocus).c_str());
 }
 
 VRPLUGIN_CALLBACK const char* ModuleDate() {
