@@ -106,7 +106,7 @@ Signal wheelBrake() {
 
 Signal touchdown() {
     RandomSource random = RandomSource::forName("land");
-    Samples out = silence(groundRateHz, 1.4);
+    Samples out = silence(groundRateHz, 0.8);
     place(out, thud(random, 110.0, 42.0, 0.35), 0.0, -9.0);
     // The tyres spin up: a short rubber chirp just after the impact.
     Samples chirp = filtered(whiteNoise(random, framesFor(0.18, groundRateHz)),
@@ -146,30 +146,35 @@ Signal crash() {
 }
 
 Signal docking() {
-    return stereoOneShot("docking", groundRateHz, 3.0,
-                         [](RandomSource& events, RandomSource& texture, size_t frames) {
-                             Samples out(frames, 0.0f);
-                             // Soft capture: the probe meets the drogue.
-                             place(out, thud(texture, 85.0, 50.0, 0.4), 0.0, -10.0);
-                             place(out, clang(texture, 180.0, 0.9), 0.0, -16.0);
-                             // Capture latches snap one after another.
-                             for (int latch = 0; latch < 4; ++latch) {
-                                 place(out, latchClick(texture),
-                                       0.45 + 0.11 * latch + 0.02 * events.uniform(), -20.0);
-                             }
-                             // Retraction: a geared motor pulls the vessels together.
-                             const size_t motorFrames = framesFor(0.95, groundRateHz);
-                             Samples motor =
-                                 saw(groundRateHz, motorFrames, glideHz(210.0, 170.0, motorFrames));
-                             filterInPlace(motor, lowPass(groundRateHz, 900.0, 0.7071));
-                             applyEnvelope(motor, adsrEnvelope(groundRateHz, motorFrames,
-                                                               {0.08, 0.1, 0.9, 0.12}, 0.83));
-                             place(out, motor, 1.0, -24.0);
-                             // Hard dock: the hooks close with a final heavy clank.
-                             place(out, thud(texture, 120.0, 60.0, 0.3), 2.05, -12.0);
-                             place(out, clang(texture, 260.0, 0.8), 2.05, -17.0);
-                             return out;
-                         });
+    return stereoOneShot(
+        "docking", groundRateHz, 3.0,
+        [](RandomSource& events, RandomSource& texture, size_t frames) {
+            Samples out(frames, 0.0f);
+            // Soft capture: the probe meets the drogue.
+            place(out, thud(texture, 85.0, 50.0, 0.4), 0.0, -10.0);
+            place(out, clang(texture, 180.0, 0.9), 0.0, -16.0);
+            // Capture latches snap one after another.
+            for (int latch = 0; latch < 4; ++latch) {
+                place(out, latchClick(texture), 0.45 + 0.11 * latch + 0.02 * events.uniform(),
+                      -20.0);
+            }
+            // Retraction: a geared motor pulls the vessels together, its gear train grinding.
+            const size_t motorFrames = framesFor(0.95, groundRateHz);
+            Samples motor = saw(groundRateHz, motorFrames, glideHz(210.0, 170.0, motorFrames));
+            filterInPlace(motor, lowPass(groundRateHz, 900.0, 0.7071));
+            Samples gears =
+                filtered(whiteNoise(texture, motorFrames), bandPass(groundRateHz, 1600.0, 2.0));
+            modulateAmplitude(gears, sine(groundRateHz, motorFrames, steadyHz(35.0)), 0.8);
+            Samples drive = sumOf(
+                {{withRms(std::move(motor), -10.0), 1.0}, {withRms(std::move(gears), -16.0), 1.0}});
+            applyEnvelope(drive,
+                          adsrEnvelope(groundRateHz, motorFrames, {0.08, 0.1, 0.9, 0.12}, 0.83));
+            place(out, drive, 1.0, -24.0);
+            // Hard dock: the hooks close with a final heavy clank.
+            place(out, thud(texture, 120.0, 60.0, 0.3), 2.05, -12.0);
+            place(out, clang(texture, 260.0, 0.8), 2.05, -17.0);
+            return out;
+        });
 }
 
 Signal undocking() {
