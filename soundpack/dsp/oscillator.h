@@ -25,7 +25,7 @@ Samples saw(int sampleRateHz, size_t frames, const FrequencyCurve& hz, double st
 // Band-limited square (polyBLEP), for buzzers and alarms.
 Samples square(int sampleRateHz, size_t frames, const FrequencyCurve& hz);
 
-// A struck metal body: decaying sine partials at `partialsHz`, each with its own decay.
+// A struck metal body: decaying sine partials, each with its own decay.
 struct Partial {
     double hz;
     double amplitude;
