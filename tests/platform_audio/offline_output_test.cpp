@@ -1,0 +1,206 @@
+// The host's side of vrdsound: the offline mix it pulls, the trace it reads and the WAV files
+// it writes.
+#include "platform/audio/sound_buffer_name.h"
+#include "platform/audio/wav_writer.h"
+#include "tests/platform_audio/offline_device.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace audio_test {
+namespace {
+
+using platform::audio::renderOffline;
+
+std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::filesystem::path temporaryFile(const char* name) {
+    return std::filesystem::temp_directory_path() /
+           (std::string("zephyrin_") + std::to_string(::getpid()) + "_" + name);
+}
+
+using OfflineOutput = OfflineDevice;
+
+TEST_F(OfflineOutput, RendersAtThePrimaryBuffersFormat) {
+    DSBUFFERDESC description{sizeof(DSBUFFERDESC), DSBCAPS_PRIMARYBUFFER, 0, 0, nullptr, GUID_NULL};
+    IDirectSoundBuffer* primary = nullptr;
+    ASSERT_EQ(directSound->CreateSoundBuffer(&description, &primary, nullptr), DS_OK);
+    const WAVEFORMATEX format = pcmFormat(1, 44100, 8);
+    ASSERT_EQ(primary->SetFormat(&format), DS_OK);
+    primary->Release();
+
+    const auto audio = renderOffline(0.1);
+    EXPECT_EQ(audio.format.nSamplesPerSec, 44100u);
+    EXPECT_EQ(audio.format.nChannels, 1);
+    EXPECT_EQ(audio.format.wBitsPerSample, 8);
+    EXPECT_NEAR(double(audio.samples.size()), 4410.0, 1.0);
+    EXPECT_TRUE(std::all_of(audio.samples.begin(), audio.samples.end(), [](uint8_t sample) {
+        return sample == 128;
+    })) << "8-bit silence";
+    DWORD speakers = 0;
+    ASSERT_EQ(directSound->GetSpeakerConfig(&speakers), DS_OK);
+    EXPECT_EQ(speakers, DWORD(DSSPEAKER_MONO));
+}
+
+TEST_F(OfflineOutput, FractionsOfAFrameCarryOver) {
+    size_t bytes = 0;
+    for (int step = 0; step < 1000; ++step)
+        bytes += renderOffline(1.0 / 60.0).samples.size();
+    // Rounding each step on its own would drift by up to half a frame per step.
+    EXPECT_NEAR(double(bytes), 22050.0 * 4 * 1000 / 60, 4.0);
+}
+
+TEST_F(OfflineOutput, TheSameCallsRenderTheSameBytes) {
+    auto render = [this] {
+        renderOffline(0.01);
+        auto buffer = tone(440, DSBCAPS_CTRL3D | DSBCAPS_CTRLFREQUENCY, 11025, 0.3);
+        IDirectSound3DBuffer* buffer3D = nullptr;
+        buffer->QueryInterface(IID_IDirectSound3DBuffer, (void**)&buffer3D);
+        buffer3D->SetPosition(2, 1, 3, DS3D_IMMEDIATE);
+        buffer->SetFrequency(13000);
+        buffer->Play(0, 0, DSBPLAY_LOOPING);
+        auto audio = renderOffline(0.25);
+        buffer3D->Release();
+        // The length may differ by the frame that earlier calls carried over.
+        const size_t compared = 5000 * audio.format.nBlockAlign;
+        EXPECT_GE(audio.samples.size(), compared);
+        return std::vector<uint8_t>(audio.samples.begin(), audio.samples.begin() + compared);
+    };
+    const std::vector<uint8_t> first = render();
+    EXPECT_EQ(render(), first);
+}
+
+TEST(OfflineOutputWithoutDevice, RendersSilenceAtTheLastFormat) {
+    const auto audio = renderOffline(0.05);
+    EXPECT_NEAR(double(audio.samples.size()), audio.format.nAvgBytesPerSec * 0.05,
+                audio.format.nBlockAlign)
+        << "within the frame that earlier fractions carry over";
+    EXPECT_TRUE(std::all_of(audio.samples.begin(), audio.samples.end(), [&](uint8_t sample) {
+        return sample == (audio.format.wBitsPerSample == 8 ? 128 : 0);
+    }));
+}
+
+TEST(SoundCardOutput, FailsWithoutASoundCardOrGivesAWorkingDevice) {
+    platform::audio::selectOutput(platform::audio::Output::SoundCard);
+    IDirectSound8* directSound = nullptr;
+    const HRESULT result = DirectSoundCreate8(nullptr, &directSound, nullptr);
+    if (FAILED(result)) {
+        EXPECT_EQ(result, DSERR_NODRIVER);
+        EXPECT_EQ(directSound, nullptr);
+        return;
+    }
+    EXPECT_EQ(directSound->SetCooperativeLevel(nullptr, DSSCL_PRIORITY), DS_OK);
+    EXPECT_EQ(directSound->Release(), 0u);
+}
+
+TEST(DirectSoundCreate, RefusesAggregationAndUnknownDevices) {
+    IDirectSound8* directSound = nullptr;
+    EXPECT_EQ(DirectSoundCreate8(nullptr, nullptr, nullptr), DSERR_INVALIDPARAM);
+    IUnknown* outer = reinterpret_cast<IUnknown*>(&directSound);
+    EXPECT_EQ(DirectSoundCreate8(nullptr, &directSound, outer), DSERR_NOAGGREGATION);
+    const GUID someCard = {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+    EXPECT_EQ(DirectSoundCreate8(&someCard, &directSound, nullptr), DSERR_NODRIVER);
+    EXPECT_EQ(directSound, nullptr);
+}
+
+TEST_F(OfflineOutput, TraceHasOneLinePerAudibleChange) {
+    const auto path = temporaryFile("trace.tsv");
+    double simulated = 12.5;
+    ASSERT_TRUE(platform::audio::startTrace(path.string(), [&] { return simulated; }));
+    platform::audio::nameNextSoundBuffer("Sound\\Vessel\\Main.wav");
+    auto buffer = tone(441, DSBCAPS_CTRL3D | DSBCAPS_CTRLVOLUME, 22050, 0.1);
+    simulated = 13.25;
+    auto buffer3D = interface3D(buffer.get());
+    ASSERT_EQ(buffer->SetVolume(-39), DS_OK);
+    ASSERT_EQ(buffer->SetVolume(1), DSERR_INVALIDPARAM) << "refused calls change nothing";
+    ASSERT_EQ(buffer3D->SetPosition(1, 0, -2, DS3D_DEFERRED), DS_OK);
+    ASSERT_EQ(listener->CommitDeferredSettings(), DS_OK);
+    DWORD status = 0;
+    ASSERT_EQ(buffer->GetStatus(&status), DS_OK);
+    buffer3D.reset();
+    buffer.reset();
+    platform::audio::stopTrace();
+
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    std::filesystem::remove(path);
+    ASSERT_EQ(lines.size(), 6u);
+    const std::string name = "Sound\\Vessel\\Main.wav";
+    // The buffer number counts every buffer of the process: read it from the first line.
+    std::istringstream first(lines[0]);
+    std::string time;
+    std::string object;
+    std::getline(first, time, '\t');
+    std::getline(first, object, '\t');
+    EXPECT_EQ(lines[0], "12.500\t" + object +
+                            "\tCreateSoundBuffer\tflags=0x00000090 bytes=4410 "
+                            "format=1ch/22050Hz/16bit\t" +
+                            name);
+    EXPECT_EQ(lines[1], "12.500\t" + object + "\tUnlock\t0, 4410, 0\t" + name);
+    EXPECT_EQ(lines[2], "13.250\t" + object + "\tSetVolume\t-39\t" + name);
+    EXPECT_EQ(lines[3], "13.250\t" + object + "\tSetPosition\t1, 0, -2, DEFERRED\t" + name);
+    EXPECT_EQ(lines[4], "13.250\tlistener\tCommitDeferredSettings\t\t");
+    EXPECT_EQ(lines[5], "13.250\t" + object + "\tRelease\t\t" + name);
+}
+
+TEST(TraceStart, FailsForAFileThatCannotBeCreated) {
+    EXPECT_FALSE(platform::audio::startTrace("/nonexistent-folder/trace.tsv", [] { return 0.0; }));
+}
+
+TEST(WavWriter, WritesAHeaderPatchedAtClose) {
+    const auto path = temporaryFile("out.wav");
+    platform::audio::WavWriter writer;
+    ASSERT_TRUE(writer.open(path.string(), pcmFormat(2, 22050, 16)));
+    const std::vector<uint8_t> frames = {1, 2, 3, 4, 5, 6, 7, 8};
+    ASSERT_TRUE(writer.write(frames));
+    ASSERT_TRUE(writer.write(frames));
+    ASSERT_TRUE(writer.close());
+    const std::vector<uint8_t> bytes = fileBytes(path);
+    std::filesystem::remove(path);
+    ASSERT_EQ(bytes.size(), 44u + 16u);
+    auto word = [&](size_t at) {
+        return uint32_t(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24);
+    };
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
+    EXPECT_EQ(word(4), 36u + 16u);
+    EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ");
+    EXPECT_EQ(word(16), 16u);
+    EXPECT_EQ(bytes[20] | bytes[21] << 8, WAVE_FORMAT_PCM);
+    EXPECT_EQ(bytes[22], 2);
+    EXPECT_EQ(word(24), 22050u);
+    EXPECT_EQ(word(28), 22050u * 4);
+    EXPECT_EQ(bytes[32], 4);
+    EXPECT_EQ(bytes[34], 16);
+    EXPECT_EQ(std::string(bytes.begin() + 36, bytes.begin() + 40), "data");
+    EXPECT_EQ(word(40), 16u);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 44, bytes.begin() + 52), frames);
+}
+
+TEST(WavWriter, PadsAnOddDataChunkAndRefusesAMissingFolder) {
+    const auto path = temporaryFile("odd.wav");
+    platform::audio::WavWriter writer;
+    ASSERT_TRUE(writer.open(path.string(), pcmFormat(1, 8000, 8)));
+    const std::vector<uint8_t> frames = {128, 129, 130};
+    ASSERT_TRUE(writer.write(frames));
+    ASSERT_TRUE(writer.close());
+    const std::vector<uint8_t> bytes = fileBytes(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(bytes.size(), 44u + 4u);
+    EXPECT_EQ(bytes[40], 3) << "the data size counts the samples, not the pad";
+    EXPECT_FALSE(writer.write(frames)) << "closed";
+
+    platform::audio::WavWriter nowhere;
+    EXPECT_FALSE(nowhere.open("/nonexistent-folder/out.wav", pcmFormat(1, 8000, 8)));
+}
+
+} // namespace
+} // namespace audio_test
