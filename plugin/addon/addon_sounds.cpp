@@ -2,9 +2,9 @@
 
 namespace zephyrin {
 
-// Add-ons cannot register or load sounds in this build yet, so nothing is held.
-void stopAndEmptyVesselWaveSlots() {}
+// Add-ons cannot register sounds in this build yet, so no id or MFD sound is held.
 void forgetIssuedSoundIds() {}
 void releaseMfdSounds() {}
+void switchAddonSoundsView(int) {}
 
 } // namespace zephyrin

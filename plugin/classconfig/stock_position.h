@@ -16,7 +16,25 @@ struct StockPosition {
     VECTOR3 secondRight;
 };
 
-// The 3D keys of a class file, one position each.
-constexpr int stockPositionCount = 23;
+// The 3D keys of a class file, one position each, in the order of the keys.
+enum StockPositionEntry : int {
+    MainThrustPosition,
+    HoverThrustPosition,
+    RetroThrustPosition,
+    AuxThrustPosition,
+    RcsFrontRearPosition,
+    RcsLeftRightPosition,
+    AirCondPosition,
+    CockpitAmbience1Position,
+    WindAirspeedPosition = CockpitAmbience1Position + 9,
+    TouchdownPosition,
+    GroundRollPosition,
+    WheelBrakePosition,
+    CrashPosition,
+    RadioPosition,
+    GpwsPosition,
+    stockPositionCount
+};
+static_assert(stockPositionCount == 23, "a class file has 23 keys of 3D positions");
 
 } // namespace zephyrin

@@ -231,4 +231,8 @@ void flushMonoStereoLines() {
     monoStereoLineCount = 0;
 }
 
+void clearMonoStereoLines() {
+    monoStereoLineCount = 0;
+}
+
 } // namespace zephyrin

@@ -37,6 +37,8 @@ void logClassEntry(const char* name, const char* value); // "     %s\t'%s'\n"
 // Lines about stereo files turned into 3D sounds, kept until the position dump writes them.
 void addMonoStereoLine(const char* name, const char* state);
 void flushMonoStereoLines();
+// Forgets them unwritten: the position dump starts with the lines of its own load.
+void clearMonoStereoLines();
 
 // The line budgets.
 constexpr int logLineLimit = 2001;

@@ -9,6 +9,8 @@ Mp3Player* createMp3Player(const char*, int, int) {
 
 void shuffleMp3Playlist(Mp3Player*) {}
 
+void updateMp3Player(Mp3Player*, int, int, double) {}
+
 void stopAndDestroyMp3Player(Mp3Player*& player) {
     player = nullptr;
 }

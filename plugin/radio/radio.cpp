@@ -7,5 +7,8 @@ void resetRadioTables() {}
 void setUpRadio() {}
 void tearDownRadio() {}
 void scheduleNextChatter() {}
+void scheduleFirstChatter(double) {}
+void updateRadioChatter() {}
+void updateRadioBlackout() {}
 
 } // namespace zephyrin

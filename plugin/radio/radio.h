@@ -9,5 +9,11 @@ void setUpRadio();
 void tearDownRadio();
 // The next chatter comes after the delay the options ask for.
 void scheduleNextChatter();
+// At a new focus vessel the first chatter comes after a random delay from `simTime`.
+void scheduleFirstChatter(double simTime);
+
+// Frame steps: the chatter, then the noise of the radio black-out.
+void updateRadioChatter();
+void updateRadioBlackout();
 
 } // namespace zephyrin
