@@ -108,7 +108,13 @@ int main(int argc, char** argv) {
         };
     }
     vrhost::ScenarioPlayer player(scenario, simulation, playOptions);
-    player.playAll();
+    try {
+        player.playAll();
+    } catch (const vrhost::ScenarioError& scenarioError) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", scenarioError.what());
+        return 1;
+    }
     std::fflush(stdout);
     return 0;
 }

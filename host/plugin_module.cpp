@@ -1,21 +1,18 @@
 #include "host/plugin_module.h"
 
-#include <dlfcn.h>
+#include "host/dynamic_library.h"
 
 namespace vrhost {
 
 namespace {
 template <typename Function> Function resolve(void* library, const char* name) {
-    return reinterpret_cast<Function>(::dlsym(library, name));
+    return reinterpret_cast<Function>(dynamic_library::symbol(library, name));
 }
 } // namespace
 
 std::unique_ptr<PluginModule> PluginModule::load(const std::string& path, std::string& error) {
-    // Global symbols: vessel add-ons loaded later resolve the plug-in's exports from it.
-    void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL);
+    void* library = dynamic_library::open(path, error);
     if (library == nullptr) {
-        const char* reason = ::dlerror();
-        error = reason != nullptr ? reason : "cannot load " + path;
         return nullptr;
     }
     return std::unique_ptr<PluginModule>(new PluginModule(path, library));
@@ -37,7 +34,7 @@ PluginModule::PluginModule(std::string path, void* library)
 }
 
 PluginModule::~PluginModule() {
-    ::dlclose(library_);
+    dynamic_library::close(library_);
 }
 
 } // namespace vrhost

@@ -15,6 +15,9 @@ Simulation::Simulation(std::vector<PluginCallbacks> plugins) : plugins_(std::mov
 
 Simulation::~Simulation() {
     world().screen().setListener(nullptr);
+    if (simulatedClock_) {
+        platform::useSimulatedClock(false);
+    }
 }
 
 void Simulation::setReporter(Reporter reporter) {

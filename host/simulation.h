@@ -42,8 +42,9 @@ public:
     // Receives the debug line and annotation changes, the MFD text and the host's remarks.
     void setReporter(Reporter reporter);
     void setStartMjd(double mjd) { startMjd_ = mjd; }
-    // Drives the platform's millisecond tick and counter from the frame steps (on by default),
-    // so that faster-than-real-time runs measure the intervals they simulate.
+    // Drives the platform's millisecond tick and counter from the frame steps (on by default,
+    // back to the real clock when the simulation ends), so that faster-than-real-time runs
+    // measure the intervals they simulate.
     void useSimulatedClock(bool enabled);
 
     void initModule();
