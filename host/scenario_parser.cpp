@@ -277,19 +277,23 @@ Scenario Parser::parse(const std::string& text) {
     if (scenario_.focus.empty()) {
         scenario_.focus = scenario_.vessels.front().spec.name;
     }
-    checkReferences();
     for (Run& run : scenario_.runs) {
         if (run.focus.empty()) {
             run.focus = scenario_.focus;
         }
         // Lines before any `with` act on the vessel in focus at the run's start.
         std::map<TrackKey, Track> tracks;
-        for (auto& [key, track] : run.tracks) {
+        for (const auto& [key, track] : run.tracks) {
             TrackKey resolved = key;
             if (resolved.vessel.empty() && isVesselChannel(key.channel)) {
                 resolved.vessel = run.focus;
             }
-            tracks.insert_or_assign(resolved, track);
+            auto [entry, added] = tracks.try_emplace(resolved, track);
+            if (!added) {
+                for (const Keyframe& keyframe : track.keyframes()) {
+                    entry->second.add(keyframe.time, keyframe.values);
+                }
+            }
         }
         run.tracks = std::move(tracks);
         for (Event& event : run.events) {
@@ -298,6 +302,7 @@ Scenario Parser::parse(const std::string& text) {
             }
         }
     }
+    checkReferences();
     checkIndexedChannels();
     return scenario_;
 }
@@ -801,19 +806,12 @@ void Parser::checkReferences() {
     for (const Run& run : scenario_.runs) {
         for (const Event& event : run.events) {
             line_ = event.line;
-            const VesselDefinition* vessel = nullptr;
-            std::string name = event.vessel.empty() ? run.focus : event.vessel;
-            if (name.empty()) {
-                name = scenario_.focus;
-            }
-            for (const VesselDefinition& candidate : scenario_.vessels) {
-                if (candidate.spec.name == name) {
-                    vessel = &candidate;
+            for (const VesselDefinition& vessel : scenario_.vessels) {
+                if (vessel.spec.name == event.vessel && event.kind == EventKind::Dock &&
+                    (event.number < 0 || event.number >= static_cast<int>(vessel.ports.size()))) {
+                    fail("vessel '" + event.vessel + "' has no docking port " +
+                         std::to_string(event.number));
                 }
-            }
-            if (event.kind == EventKind::Dock && vessel != nullptr &&
-                (event.number < 0 || event.number >= static_cast<int>(vessel->ports.size()))) {
-                fail("vessel '" + name + "' has no docking port " + std::to_string(event.number));
             }
         }
     }

@@ -216,6 +216,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "expected: run NAME until END_SECONDS"}),
     [](const testing::TestParamInfo<BadScenario>& faultCase) { return faultCase.param.name; });
 
+TEST(ScenarioParser, LinesWithAndWithoutTheFocusVesselNamedMeetInOneTrack) {
+    Scenario scenario = parseScenario("vessel A DG\nend\nrun r until 9\n"
+                                      "  0 hover 0\n  with A\n  5 hover 1\nend\n",
+                                      "merge.vrs");
+    const auto& tracks = scenario.runs[0].tracks;
+    ASSERT_EQ(tracks.size(), 1u);
+    EXPECT_EQ(tracks.at(TrackKey{"A", Channel::Hover, 0}).valueAt(2.5)->front(), 0.5);
+}
+
 TEST(ScenarioParser, AMissingFileIsAFaultAtLineZero) {
     try {
         loadScenario("/nonexistent/flight.vrs");
