@@ -35,9 +35,12 @@ struct RenderedAudio {
     std::span<const uint8_t> samples; // PCM frames; valid until the next call
 };
 
-// Renders the next `seconds` of the offline mix of the most recently created DirectSound object
-// still alive (silence while there is none), at its primary buffer's format. Fractions of a frame
-// carry over to the next call, so the total length follows the sum of the durations exactly.
+// Renders the next `seconds` of the offline mix of the DirectSound object created last on the
+// offline output, at its primary buffer's format, for as long as that object or any of its
+// buffers lives; silence before it and after it, at the last format. Fractions of a frame carry
+// over to the next call, so the total length follows the sum of the durations exactly. The format
+// changes only when a primary buffer sets another one: a host writing one WAV file per format
+// opens a new file then.
 RenderedAudio renderOffline(double seconds);
 
 // The trace: one tab-separated line per call that changes what is heard (creation and release

@@ -152,6 +152,30 @@ TEST_F(RenderedMapping, DeferredSettingsAreHeardOnlyAfterTheCommit) {
     EXPECT_NEAR(levelsOver().total() / near, 1.0 / (1.0 + 2.0 * 3.0), 0.01);
 }
 
+TEST_F(RenderedMapping, ApproachingSoundsRiseInPitchByTheDopplerFactor) {
+    auto buffer = tone(441, flags3D);
+    auto buffer3D = interface3D(buffer.get());
+    ASSERT_EQ(buffer3D->SetPosition(0, 0, 10, DS3D_IMMEDIATE), DS_OK);
+    ASSERT_EQ(buffer3D->SetVelocity(0, 0, -34.33f, DS3D_IMMEDIATE), DS_OK); // toward us
+    ASSERT_EQ(buffer->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    struct Case {
+        float doppler;
+        float metresPerUnit;
+        double heardHertz; // 441 × c / (c − doppler × v), c = 343.3 m/s in units per second
+    };
+    for (const Case& scripted :
+         {Case{1.0f, 1.0f, 441.0 * 343.3 / (343.3 - 34.33)}, Case{0.0f, 1.0f, 441.0},
+          Case{1.0f, 0.5f, 441.0 * 686.6 / (686.6 - 34.33)}}) {
+        ASSERT_EQ(listener->SetDopplerFactor(scripted.doppler, DS3D_DEFERRED), DS_OK);
+        ASSERT_EQ(listener->SetDistanceFactor(scripted.metresPerUnit, DS3D_DEFERRED), DS_OK);
+        ASSERT_EQ(listener->CommitDeferredSettings(), DS_OK);
+        platform::audio::renderOffline(0.05);
+        EXPECT_NEAR(frequencyOf(platform::audio::renderOffline(0.5)), scripted.heardHertz, 2.0)
+            << "Doppler factor " << scripted.doppler << ", " << scripted.metresPerUnit
+            << " m per unit";
+    }
+}
+
 TEST_F(RenderedMapping, PanTurnsA2DSoundToOneSide) {
     auto buffer = tone(441, flags2D);
     ASSERT_EQ(buffer->Play(0, 0, DSBPLAY_LOOPING), DS_OK);

@@ -62,7 +62,7 @@ public:
         if (pcDSBufferDesc->dwFlags & DSBCAPS_LOCHARDWARE)
             return DSERR_UNSUPPORTED;
         if (pcDSBufferDesc->dwFlags & DSBCAPS_PRIMARYBUFFER) {
-            *ppDSBuffer = new PrimaryBuffer(context_, pcDSBufferDesc->dwFlags);
+            *ppDSBuffer = new PrimaryBuffer(context_, *pcDSBufferDesc);
             return DS_OK;
         }
         return SoundBuffer::create(context_, *pcDSBufferDesc, std::move(name), ppDSBuffer);

@@ -10,10 +10,11 @@
 
 namespace platform::audio {
 
-PrimaryBuffer::PrimaryBuffer(std::shared_ptr<DeviceContext> context, DWORD flags)
-    : context_(std::move(context)), flags_(flags), object_(newBufferObjectName()) {
+PrimaryBuffer::PrimaryBuffer(std::shared_ptr<DeviceContext> context,
+                             const DSBUFFERDESC& description)
+    : context_(std::move(context)), flags_(description.dwFlags), object_(newBufferObjectName()) {
     if (traceEnabled())
-        traceCall(object_, "CreateSoundBuffer", "flags=" + describe(Hex{flags_}));
+        traceCall(object_, "CreateSoundBuffer", describe(&description));
 }
 
 HRESULT PrimaryBuffer::QueryInterface(REFIID riid, void** ppvObject) {

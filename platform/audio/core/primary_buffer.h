@@ -11,7 +11,7 @@ namespace platform::audio {
 
 class PrimaryBuffer final : public IDirectSoundBuffer {
 public:
-    PrimaryBuffer(std::shared_ptr<DeviceContext> context, DWORD flags);
+    PrimaryBuffer(std::shared_ptr<DeviceContext> context, const DSBUFFERDESC& description);
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
     ULONG STDMETHODCALLTYPE AddRef() override;

@@ -1,6 +1,10 @@
 // A secondary buffer: DirectSound's copy of a sound's samples, played by one mixer voice, with
 // its 3D interface when created with DSBCAPS_CTRL3D. The samples are ours: Lock hands them out
 // and Unlock gives the mixer the new ones.
+//
+// Accepted without effect: DSBCAPS_MUTE3DATMAXDISTANCE (sounds past the maximum distance stay at
+// its level), DSBCAPS_CTRLPOSITIONNOTIFY and DSBCAPS_CTRLFX (no notification or effect
+// interfaces), and SetPan on a stereo buffer, whose channels go straight to the outputs.
 #pragma once
 
 #include "platform/audio/core/device_context.h"

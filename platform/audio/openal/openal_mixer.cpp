@@ -152,6 +152,9 @@ public:
         alSourcef(source_, AL_GAIN, gain);
     }
 
+    // No clamp of ours: OpenAL Soft 1.19 limits a voice's step (pitch × wave rate ÷ output rate)
+    // to 255, later versions to 10, which DirectSound's highest frequency reaches only at output
+    // rates below 20000 Hz.
     void setPitch(float ratio) override {
         device_->makeCurrent();
         alSourcef(source_, AL_PITCH, ratio);
