@@ -6,6 +6,11 @@
 
 namespace vrhost {
 
+namespace {
+// The simulator's displays have six buttons on each side.
+constexpr int mfdButtonCount = 12;
+} // namespace
+
 int MfdModes::add(const MFDMODESPECEX& spec) {
     MfdMode mode;
     mode.id = nextId_++;
@@ -69,13 +74,9 @@ DWORD TextSketchpad::GetCharSize() {
     return static_cast<DWORD>(charHeight_) | (static_cast<DWORD>(charWidth_) << 16);
 }
 
-void TextSketchpad::Line(int, int, int, int) {
-    ++shapeCount_;
-}
+void TextSketchpad::Line(int, int, int, int) {}
 
-void TextSketchpad::Rectangle(int, int, int, int) {
-    ++shapeCount_;
-}
+void TextSketchpad::Rectangle(int, int, int, int) {}
 
 std::vector<std::string> TextSketchpad::rows() const {
     std::map<int, std::vector<const DrawnText*>> byRow;
@@ -135,9 +136,12 @@ bool OpenMfd::pressKey(DWORD key) {
 
 std::vector<std::string> OpenMfd::buttonLabels() {
     std::vector<std::string> labels;
-    for (int button = 0; button < 12; ++button) {
+    for (int button = 0; button < mfdButtonCount; ++button) {
         const char* label = display_->ButtonLabel(button);
         labels.emplace_back(label != nullptr ? label : "");
+    }
+    while (!labels.empty() && labels.back().empty()) {
+        labels.pop_back();
     }
     return labels;
 }

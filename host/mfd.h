@@ -33,7 +33,6 @@ public:
     bool remove(int id);
     const MfdMode* find(const std::string& name) const;
     const std::vector<MfdMode>& modes() const { return modes_; }
-    void clear() { modes_.clear(); }
 
 private:
     std::vector<MfdMode> modes_;
@@ -49,7 +48,7 @@ struct DrawnText {
     std::string text;
 };
 
-// A Sketchpad that keeps what is written on it; lines and rectangles are counted only.
+// A Sketchpad that keeps the text written on it; lines and rectangles leave no text.
 class TextSketchpad final : public Sketchpad {
 public:
     TextSketchpad(int charWidth, int charHeight) : charWidth_(charWidth), charHeight_(charHeight) {}
@@ -63,7 +62,6 @@ public:
     void Rectangle(int x0, int y0, int x1, int y1) override;
 
     const std::vector<DrawnText>& texts() const { return texts_; }
-    int shapeCount() const { return shapeCount_; }
     // The text in reading order: rows top to bottom, each row's pieces left to right.
     std::vector<std::string> rows() const;
 
@@ -73,7 +71,6 @@ private:
     Font* font_ = nullptr;
     DWORD colour_ = 0x00FFFFFF;
     std::vector<DrawnText> texts_;
-    int shapeCount_ = 0;
 };
 
 // One display showing a registered mode for a vessel.
@@ -91,7 +88,7 @@ public:
     std::vector<std::string> paint();
     bool pressButton(int button);
     bool pressKey(DWORD key);
-    // The labels of the buttons, null labels as empty text.
+    // The labels of the buttons up to the last one that has a label.
     std::vector<std::string> buttonLabels();
 
 private:

@@ -33,8 +33,4 @@ SurfacePoint Planet::pointBelow(const VECTOR3& globalPosition) const {
     return {std::asin(up.y) / radiansPerDegree, std::atan2(up.z, up.x) / radiansPerDegree};
 }
 
-double Planet::altitudeOf(const VECTOR3& globalPosition) const {
-    return length(globalPosition) - radiusM_;
-}
-
 } // namespace vrhost

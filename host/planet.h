@@ -25,8 +25,6 @@ public:
     MATRIX3 horizonAt(const SurfacePoint& point) const;
     // The surface point below a global position.
     SurfacePoint pointBelow(const VECTOR3& globalPosition) const;
-    // Altitude above the mean radius of a global position.
-    double altitudeOf(const VECTOR3& globalPosition) const;
 
     // The atmosphere at a distance from the planet's centre.
     AtmosphereSample atmosphereAt(double distanceFromCentreM) const {

@@ -218,8 +218,12 @@ void ScenarioPlayer::fire(const Event& event) {
     case EventKind::MfdOpen:
         if (!simulation_.openMfd(event.text, static_cast<DWORD>(event.values[0]),
                                  static_cast<DWORD>(event.values[1]))) {
-            simulation_.report("mfd: no display for mode \"" + event.text +
-                               "\" (is it registered?)");
+            std::string registered;
+            for (const MfdMode& mode : mfdModes().modes()) {
+                registered += (registered.empty() ? "\"" : ", \"") + mode.name + "\"";
+            }
+            simulation_.report("mfd: no display for mode \"" + event.text + "\" (registered: " +
+                               (registered.empty() ? "none" : registered) + ")");
         }
         break;
     case EventKind::MfdButton:

@@ -120,7 +120,11 @@ bool Simulation::openMfd(const std::string& modeName, DWORD width, DWORD height)
     if (!mfd_) {
         return false;
     }
-    report("mfd: opened \"" + modeName + "\"");
+    std::string buttons;
+    for (const std::string& label : mfd_->buttonLabels()) {
+        buttons += " " + (label.empty() ? std::string("-") : label);
+    }
+    report("mfd: opened \"" + modeName + "\"" + (buttons.empty() ? "" : ", buttons:" + buttons));
     paintMfd();
     return true;
 }

@@ -124,7 +124,6 @@ public:
     void setAttitudeMode(int mode) { attitudeMode_ = mode; }
     int attitudeMode() const { return attitudeMode_; }
     void setFuel(double fraction) { fuel_ = fraction; }
-    void setMass(double massKg) { massKg_ = massKg; }
     // The base the vessel stands at, reported in its status while it is landed.
     void setBaseNearby(OBJHANDLE base) { baseNearby_ = base; }
 
@@ -138,7 +137,6 @@ public:
     MATRIX3 rotationMatrix() const;  // vessel to global
     VECTOR3 horizonAirspeed() const; // east, up, north
     const Planet& planet() const { return planet_; }
-    const std::string& className() const { return className_; }
     int userGroupCount() const { return static_cast<int>(userGroups_.size()); }
     int dockingPortCount() const { return static_cast<int>(ports_.size()); }
     int animationCount() const { return static_cast<int>(animations_.size()); }

@@ -107,6 +107,19 @@ TEST_F(ScenarioPlayerTest, KeyframesInterpolateAndHold) {
     EXPECT_DOUBLE_EQ(a.verticalSpeed(), 0.0); // automatic again; nothing has moved yet
 }
 
+TEST_F(ScenarioPlayerTest, EventsTheWorldCannotServeAreReported) {
+    Scenario lonely = parseScenario("framerate 10\nvessel A DG\nend\nrun r until 0.1\n"
+                                    "  0 mfd open \"Nope\"\n  0 mfd button 1\n"
+                                    "  0.1 input \"42\"\nend\n",
+                                    "lonely.vrs");
+    std::vector<std::string> reports;
+    simulation.setReporter([&](double, const std::string& m) { reports.push_back(m); });
+    ScenarioPlayer(lonely, simulation, PlayOptions{}).playRun(lonely.runs[0]);
+    EXPECT_EQ(reports, (std::vector<std::string>{
+                           "mfd: no display for mode \"Nope\" (registered: none)",
+                           "mfd: no display is open", "input: no input box is open for \"42\""}));
+}
+
 TEST_F(ScenarioPlayerTest, EachRunStartsFromTheDefinitions) {
     player.playAll();
     // The docking of the first run is gone when the second builds its world.

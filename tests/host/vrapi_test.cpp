@@ -213,6 +213,11 @@ public:
         pad->Text(0, 30, ("button " + std::to_string(lastButton)).c_str(), 8);
         return true;
     }
+    char* ButtonLabel(int button) override {
+        static char up[] = "UP";
+        static char down[] = "DN";
+        return button == 0 ? up : button == 2 ? down : nullptr;
+    }
     bool ConsumeButton(int button, int) override {
         lastButton = button;
         return true;
@@ -242,11 +247,30 @@ TEST_F(VrapiTest, RegisteredModesOpenOnTheFocusVessel) {
     simulation.closeMfd();
     EXPECT_TRUE(vrapiUnregisterMFDMode(id));
     EXPECT_FALSE(vrapiUnregisterMFDMode(id));
-    std::vector<std::string> expected{
-        "mfd: opened \"Echo\"", "mfd| 350x280 cw 10 DG-01", "mfd| second row  right",
-        "mfd| button 0",        "mfd| 350x280 cw 10 DG-01", "mfd| second row  right",
-        "mfd| button 4",        "mfd: closed \"Echo\""};
+    std::vector<std::string> expected{"mfd: opened \"Echo\", buttons: UP - DN",
+                                      "mfd| 350x280 cw 10 DG-01",
+                                      "mfd| second row  right",
+                                      "mfd| button 0",
+                                      "mfd| 350x280 cw 10 DG-01",
+                                      "mfd| second row  right",
+                                      "mfd| button 4",
+                                      "mfd: closed \"Echo\""};
     EXPECT_EQ(messages, expected);
+}
+
+TEST(TextSketchpad, KeepsTextColourAndCharacterSize) {
+    TextSketchpad pad(7, 12);
+    EXPECT_EQ(pad.GetCharSize(), 12u | (7u << 16));
+    pad.SetTextColor(0x0000FF);
+    EXPECT_TRUE(pad.Text(3, 4, "radar 25 m and more", 8)); // the length given is the text's
+    EXPECT_EQ(pad.SetTextColor(0x00FF00), 0x0000FFu);
+    pad.Line(0, 0, 10, 10);
+    EXPECT_TRUE(pad.Text(1, 4, "short", 50)); // a shorter string ends it early
+    EXPECT_FALSE(pad.Text(0, 0, nullptr, 3));
+    ASSERT_EQ(pad.texts().size(), 2u);
+    EXPECT_EQ(pad.texts()[0].text, "radar 25");
+    EXPECT_EQ(pad.texts()[0].colour, 0x0000FFu);
+    EXPECT_EQ(pad.rows(), std::vector<std::string>{"short  radar 25"});
 }
 
 TEST_F(VrapiTest, FontsKeepWhatWasAsked) {
