@@ -2,6 +2,18 @@
 // offline rendering of a flight, and the trace of what is heard. A host (vrhost, Tunedesk) calls
 // these before the plug-in creates its DirectSound object; the plug-in itself never does. All
 // calls, like DirectSound's own, come from one thread.
+//
+// Recording a flight to a WAV file (wav_writer.h), in step with simulated time:
+//
+//     platform::audio::selectOutput(platform::audio::Output::Offline);
+//     platform::audio::startTrace("flight.tsv", [&] { return simulatedSeconds; }); // optional
+//     platform::audio::WavWriter wav;
+//     ... after each simulated step of `stepSeconds`:
+//     const auto audio = platform::audio::renderOffline(stepSeconds);
+//     if (!wav.isOpen())
+//         wav.open("flight.wav", audio.format);
+//     wav.write(audio.samples);
+//     ... at the end: wav.close(); platform::audio::stopTrace();
 #pragma once
 
 #include "platform/audio/dsound.h"

@@ -89,6 +89,7 @@ TEST(OfflineOutputWithoutDevice, RendersSilenceAtTheLastFormat) {
 
 TEST(SoundCardOutput, FailsWithoutASoundCardOrGivesAWorkingDevice) {
     platform::audio::selectOutput(platform::audio::Output::SoundCard);
+    EXPECT_EQ(platform::audio::selectedOutput(), platform::audio::Output::SoundCard);
     IDirectSound8* directSound = nullptr;
     const HRESULT result = DirectSoundCreate8(nullptr, &directSound, nullptr);
     if (FAILED(result)) {
@@ -163,7 +164,9 @@ TEST(WavWriter, WritesAHeaderPatchedAtClose) {
     const std::vector<uint8_t> frames = {1, 2, 3, 4, 5, 6, 7, 8};
     ASSERT_TRUE(writer.write(frames));
     ASSERT_TRUE(writer.write(frames));
+    EXPECT_EQ(writer.dataBytes(), 16u);
     ASSERT_TRUE(writer.close());
+    EXPECT_FALSE(writer.isOpen());
     const std::vector<uint8_t> bytes = fileBytes(path);
     std::filesystem::remove(path);
     ASSERT_EQ(bytes.size(), 44u + 16u);

@@ -3,6 +3,7 @@
 #include "tests/platform_audio/offline_device.h"
 
 #include <cstring>
+#include <vector>
 
 namespace audio_test {
 namespace {
@@ -97,6 +98,22 @@ TEST_F(SoundBufferTest, AStoppedBufferStartsWhereItsPositionWasSet) {
     DWORD position = 0;
     ASSERT_EQ(buffer->GetCurrentPosition(&position, nullptr), DS_OK);
     EXPECT_NEAR(double(position), 22050 + 0.1 * 44100, 64.0);
+}
+
+TEST_F(SoundBufferTest, AThousandBuffersEachHaveTheirOwnVoice) {
+    // The plug-in's stock slots, stereo pairs, add-on waves and display sounds together.
+    WAVEFORMATEX format = pcmFormat(1, 22050, 16);
+    DSBUFFERDESC description{sizeof(DSBUFFERDESC), DSBCAPS_CTRL3D, 64, 0, &format, GUID_NULL};
+    std::vector<Held<IDirectSoundBuffer>> buffers;
+    for (int index = 0; index < 1000; ++index) {
+        IDirectSoundBuffer* buffer = nullptr;
+        ASSERT_EQ(directSound->CreateSoundBuffer(&description, &buffer, nullptr), DS_OK) << index;
+        ASSERT_EQ(buffer->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+        buffers.emplace_back(buffer);
+    }
+    DWORD status = 0;
+    ASSERT_EQ(buffers.front()->GetStatus(&status), DS_OK);
+    EXPECT_TRUE(status & DSBSTATUS_PLAYING);
 }
 
 TEST_F(SoundBufferTest, ReferencesAreCountedAcrossInterfaces) {

@@ -168,7 +168,7 @@ HRESULT FakeBuffer::Lock(DWORD dwOffset, DWORD dwBytes, LPVOID* ppvAudioPtr1,
     if (ppvAudioPtr2)
         *ppvAudioPtr2 = region.secondBytes ? state_->samples.data() : nullptr;
     if (pdwAudioBytes2)
-        *pdwAudioBytes2 = region.secondBytes;
+        *pdwAudioBytes2 = ppvAudioPtr2 ? region.secondBytes : 0;
     return DS_OK;
 }
 
