@@ -1,5 +1,6 @@
 // vrhost: flies a scenario through the Zephyrin plug-in as the Voranth simulator would.
 #include "host/command_line.h"
+#include "host/dynamic_library.h"
 #include "host/plugin_module.h"
 #include "host/scenario_parser.h"
 #include "host/scenario_player.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr const char* pluginInTree = "Modules/Plugin/libZephyrin.so";
+const std::filesystem::path pluginFolder = "Modules/Plugin";
 
 // The folder of this program, where the simulator tree starts.
 std::filesystem::path simulatorFolder() {
@@ -47,9 +48,10 @@ int main(int argc, char** argv) {
     // The plug-in moves the current folder at start-up: every path is fixed before that.
     std::filesystem::path scenarioPath = std::filesystem::absolute(options->scenarioPath);
     std::filesystem::path root = simulatorFolder();
-    std::filesystem::path pluginPath = options->pluginPath.empty()
-                                           ? root / pluginInTree
-                                           : std::filesystem::absolute(options->pluginPath);
+    std::filesystem::path pluginPath =
+        options->pluginPath.empty()
+            ? root / pluginFolder / vrhost::dynamic_library::fileName("Zephyrin")
+            : std::filesystem::absolute(options->pluginPath);
 
     vrhost::Scenario scenario;
     try {
