@@ -4,6 +4,10 @@
 
 namespace vrhost::dynamic_library {
 
+std::string fileName(const std::string& name) {
+    return "lib" + name + ".so";
+}
+
 void* open(const std::string& path, std::string& error) {
     // Global symbols: vessel add-ons loaded later resolve the plug-in's exports from it.
     void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL);
@@ -20,10 +24,6 @@ void* symbol(void* library, const char* name) {
 
 void close(void* library) {
     ::dlclose(library);
-}
-
-std::string fileName(const std::string& name) {
-    return "lib" + name + ".so";
 }
 
 } // namespace vrhost::dynamic_library

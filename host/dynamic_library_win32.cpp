@@ -1,13 +1,39 @@
 #include "host/dynamic_library.h"
 
+#include <filesystem>
 #include <windows.h>
 
 namespace vrhost::dynamic_library {
 
+namespace {
+std::string lastErrorText() {
+    char* text = nullptr;
+    DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, ::GetLastError(), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message(text != nullptr ? text : "", length);
+    ::LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+        message.pop_back();
+    }
+    return message;
+}
+} // namespace
+
+std::string fileName(const std::string& name) {
+    return name + ".dll";
+}
+
 void* open(const std::string& path, std::string& error) {
-    HMODULE library = ::LoadLibraryA(path.c_str());
+    // A process's loaded libraries all offer their exports to GetProcAddress; the loader only
+    // needs backslashes in the path.
+    std::string systemPath = std::filesystem::path(path).make_preferred().string();
+    HMODULE library = ::LoadLibraryA(systemPath.c_str());
     if (library == nullptr) {
-        error = "cannot load " + path + " (error " + std::to_string(::GetLastError()) + ")";
+        error = lastErrorText();
+        if (error.empty()) {
+            error = "cannot load " + path;
+        }
     }
     return library;
 }
@@ -18,10 +44,6 @@ void* symbol(void* library, const char* name) {
 
 void close(void* library) {
     ::FreeLibrary(static_cast<HMODULE>(library));
-}
-
-std::string fileName(const std::string& name) {
-    return name + ".dll";
 }
 
 } // namespace vrhost::dynamic_library
