@@ -1,78 +1,32 @@
-#include "clock.h"
+#include "system.h"
 
 #include <time.h>
 
-namespace platform {
+namespace platform::system {
 
 namespace {
 constexpr int64_t nanosecondsPerSecond = 1000000000;
+}
 
-struct PinnedDate {
-    bool set = false;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-PinnedDate pinnedDate;
-
-bool simulatedClock = false;
-int64_t simulatedNanoseconds = 0;
-
-int64_t monotonicNanoseconds() {
-    if (simulatedClock) {
-        return simulatedNanoseconds;
-    }
+int64_t counter() {
     timespec now;
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<int64_t>(now.tv_sec) * nanosecondsPerSecond + now.tv_nsec;
 }
-} // namespace
 
-uint32_t tickCountMs() {
-    return static_cast<uint32_t>(monotonicNanoseconds() / 1000000);
-}
-
-int64_t performanceCounter() {
-    return monotonicNanoseconds();
-}
-
-int64_t performanceFrequency() {
+int64_t counterFrequency() {
     return nanosecondsPerSecond;
 }
 
-std::tm localTime() {
+uint32_t tickCountMs() {
+    return static_cast<uint32_t>(counter() / 1000000);
+}
+
+std::tm localNow() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
-    if (pinnedDate.set) {
-        local.tm_year = pinnedDate.year - 1900;
-        local.tm_mon = pinnedDate.month - 1;
-        local.tm_mday = pinnedDate.day;
-        std::tm normalised = local;
-        std::mktime(&normalised); // fills in the weekday and the day of the year
-        local.tm_wday = normalised.tm_wday;
-        local.tm_yday = normalised.tm_yday;
-    }
     return local;
 }
 
-void setLocalDate(int year, int month, int day) {
-    pinnedDate = PinnedDate{true, year, month, day};
-}
-
-void clearLocalDate() {
-    pinnedDate = PinnedDate{};
-}
-
-void useSimulatedClock(bool enabled) {
-    if (enabled && !simulatedClock) {
-        simulatedNanoseconds = monotonicNanoseconds();
-    }
-    simulatedClock = enabled;
-}
-
-void advanceSimulatedClock(double seconds) {
-    simulatedNanoseconds += static_cast<int64_t>(seconds * nanosecondsPerSecond);
-}
-
-} // namespace platform
+} // namespace platform::system

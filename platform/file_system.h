@@ -10,6 +10,7 @@ namespace platform {
 // The path of this file system that a system path ("Sound\Cfg\Zephyrin3.cfg") names: each
 // component matches an existing entry exactly, else case-insensitively; components past the last
 // existing folder are kept as given, so that new files are created inside the folder that exists.
+// Windows matches names without regard to case itself: there the path comes back as given.
 std::string resolvePath(const char* systemPath);
 
 // fopen with the C modes. A text-mode read ("r", "rt") reads as Windows text mode does: a CR LF
@@ -30,6 +31,9 @@ struct FolderEntry {
 // "sound\radio\*.*"), case-insensitively, in name order; "." and ".." come first where the
 // pattern matches them, as the platform's file search returns them.
 std::vector<FolderEntry> findFiles(const char* systemPattern);
+
+// Puts entries in the order findFiles returns them: "." and "..", then by name ignoring case.
+void sortFolderEntries(std::vector<FolderEntry>& entries);
 
 // Windows wildcard match: '*' any run, '?' one character, case-insensitive; "*.*" matches all.
 bool wildcardMatch(const char* pattern, const char* name);

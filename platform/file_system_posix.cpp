@@ -244,15 +244,7 @@ std::vector<FolderEntry> findFiles(const char* systemPattern) {
         }
     }
     ::closedir(dir);
-
-    auto rank = [](const std::string& name) { return name == "." ? 0 : name == ".." ? 1 : 2; };
-    std::sort(entries.begin(), entries.end(), [&](const FolderEntry& a, const FolderEntry& b) {
-        if (rank(a.name) != rank(b.name)) {
-            return rank(a.name) < rank(b.name);
-        }
-        int order = ::strcasecmp(a.name.c_str(), b.name.c_str());
-        return order != 0 ? order < 0 : a.name < b.name;
-    });
+    sortFolderEntries(entries);
     return entries;
 }
 

@@ -1,12 +1,13 @@
+// The keyboard of a process without one of its own: only the host's keys are ever down, and
+// characters map to keys as on the US layout.
 #include "keyboard.h"
+#include "system.h"
 
 #include <cstring>
 
 namespace platform {
 
 namespace {
-bool keysDown[256];
-
 constexpr int16_t shiftNeeded = 0x0100;
 
 // Virtual keys of the US layout's punctuation (VK_OEM_*), unshifted and shifted.
@@ -23,17 +24,8 @@ constexpr PunctuationKey punctuationKeys[] = {
 constexpr char shiftedDigits[] = ")!@#$%^&*(";
 } // namespace
 
-int16_t asyncKeyState(int virtualKey) {
-    if (virtualKey < 0 || virtualKey > 255) {
-        return 0;
-    }
-    return keysDown[virtualKey] ? static_cast<int16_t>(0x8000) : 0;
-}
-
-void setKeyDown(int virtualKey, bool down) {
-    if (virtualKey >= 0 && virtualKey <= 255) {
-        keysDown[virtualKey] = down;
-    }
+int16_t system::asyncKeyState(int) {
+    return 0;
 }
 
 int16_t keyScan(char character) {

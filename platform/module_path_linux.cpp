@@ -1,4 +1,4 @@
-#include "module_path.h"
+#include "system.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,14 +6,7 @@
 
 namespace platform {
 
-namespace {
-std::string overriddenPath;
-}
-
-std::string executablePath() {
-    if (!overriddenPath.empty()) {
-        return overriddenPath;
-    }
+std::string system::executablePath() {
     char path[PATH_MAX];
     ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
     if (length <= 0) {
@@ -22,10 +15,6 @@ std::string executablePath() {
     std::string systemPath(path, static_cast<size_t>(length));
     std::replace(systemPath.begin(), systemPath.end(), '/', '\\');
     return systemPath;
-}
-
-void overrideExecutablePath(const char* systemPath) {
-    overriddenPath = systemPath == nullptr ? "" : systemPath;
 }
 
 } // namespace platform

@@ -3,7 +3,13 @@
 #pragma once
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX // std::min and std::max, not the macros
+#endif
 #include <windows.h>
+// Left over from 16-bit Windows as empty words; the system's code uses them as names.
+#undef near
+#undef far
 #else
 #include <cstdint>
 

@@ -1,0 +1,55 @@
+// The Windows file system: it takes backslash paths in any case, and its C library has the text
+// mode the system's files are written for.
+#include "file_system.h"
+
+#include <windows.h>
+
+namespace platform {
+
+std::string resolvePath(const char* systemPath) {
+    return systemPath == nullptr ? "" : systemPath;
+}
+
+FILE* openFile(const char* systemPath, const char* mode) {
+    if (systemPath == nullptr || mode == nullptr) {
+        return nullptr;
+    }
+    return std::fopen(systemPath, mode);
+}
+
+bool setCurrentFolder(const char* systemPath) {
+    return systemPath != nullptr && *systemPath != '\0' && ::SetCurrentDirectoryA(systemPath);
+}
+
+std::string currentFolder() {
+    DWORD length = ::GetCurrentDirectoryA(0, nullptr);
+    if (length == 0) {
+        return std::string();
+    }
+    std::string folder(length, '\0');
+    folder.resize(::GetCurrentDirectoryA(length, folder.data()));
+    if (folder.empty() || folder.back() != '\\') {
+        folder += '\\';
+    }
+    return folder;
+}
+
+std::vector<FolderEntry> findFiles(const char* systemPattern) {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA(systemPattern == nullptr ? "" : systemPattern, &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return entries;
+    }
+    do {
+        entries.push_back(
+            {found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    // The order of a search is the file system's own; every caller gets the one order of
+    // sortFolderEntries, whatever the drive is formatted with.
+    sortFolderEntries(entries);
+    return entries;
+}
+
+} // namespace platform
