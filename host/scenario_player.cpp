@@ -216,14 +216,16 @@ void ScenarioPlayer::fire(const Event& event) {
         w.placeObserver(event.values[0], event.values[1], event.values[2]);
         break;
     case EventKind::MfdOpen:
-        if (!simulation_.openMfd(event.text, static_cast<DWORD>(event.values[0]),
-                                 static_cast<DWORD>(event.values[1]))) {
+        if (mfdModes().find(event.text) == nullptr) {
             std::string registered;
             for (const MfdMode& mode : mfdModes().modes()) {
                 registered += (registered.empty() ? "\"" : ", \"") + mode.name + "\"";
             }
-            simulation_.report("mfd: no display for mode \"" + event.text + "\" (registered: " +
+            simulation_.report("mfd: no mode \"" + event.text + "\" is registered (registered: " +
                                (registered.empty() ? "none" : registered) + ")");
+        } else if (!simulation_.openMfd(event.text, static_cast<DWORD>(event.values[0]),
+                                        static_cast<DWORD>(event.values[1]))) {
+            simulation_.report("mfd: mode \"" + event.text + "\" made no display");
         }
         break;
     case EventKind::MfdButton:

@@ -109,15 +109,21 @@ TEST_F(ScenarioPlayerTest, KeyframesInterpolateAndHold) {
 
 TEST_F(ScenarioPlayerTest, EventsTheWorldCannotServeAreReported) {
     Scenario lonely = parseScenario("framerate 10\nvessel A DG\nend\nrun r until 0.1\n"
-                                    "  0 mfd open \"Nope\"\n  0 mfd button 1\n"
+                                    "  0 mfd open \"Nope\"\n  0 mfd open \"Blank\"\n"
+                                    "  0 mfd button 1\n"
                                     "  0.1 input \"42\"\nend\n",
                                     "lonely.vrs");
+    MFDMODESPECEX blank{"Blank", 0, nullptr,
+                        [](UINT, UINT, WPARAM, LPARAM) -> LRESULT { return 0; }};
+    int blankId = mfdModes().add(blank);
     std::vector<std::string> reports;
     simulation.setReporter([&](double, const std::string& m) { reports.push_back(m); });
     ScenarioPlayer(lonely, simulation, PlayOptions{}).playRun(lonely.runs[0]);
+    mfdModes().remove(blankId);
     EXPECT_EQ(reports, (std::vector<std::string>{
-                           "mfd: no display for mode \"Nope\" (registered: none)",
-                           "mfd: no display is open", "input: no input box is open for \"42\""}));
+                           "mfd: no mode \"Nope\" is registered (registered: \"Blank\")",
+                           "mfd: mode \"Blank\" made no display", "mfd: no display is open",
+                           "input: no input box is open for \"42\""}));
 }
 
 TEST_F(ScenarioPlayerTest, EachRunStartsFromTheDefinitions) {
