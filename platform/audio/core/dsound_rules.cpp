@@ -1,7 +1,6 @@
 #include "platform/audio/core/dsound_rules.h"
 
 #include <cmath>
-#include <initializer_list>
 
 namespace platform::audio {
 
@@ -16,6 +15,14 @@ HRESULT validIf(bool accepted) {
     return accepted ? DS_OK : DSERR_INVALIDPARAM;
 }
 } // namespace
+
+HRESULT firstFailure(std::initializer_list<HRESULT> results) {
+    for (HRESULT result : results) {
+        if (FAILED(result))
+            return result;
+    }
+    return DS_OK;
+}
 
 bool isPlayablePcm(const WAVEFORMATEX& format) {
     const bool channelsOk = format.nChannels == 1 || format.nChannels == 2;
@@ -81,14 +88,10 @@ HRESULT checkMinMaxDistance(float distance) {
 HRESULT checkBufferParameters(const DS3DBUFFER& parameters) {
     if (parameters.dwSize != sizeof(DS3DBUFFER))
         return DSERR_INVALIDPARAM;
-    for (HRESULT result :
-         {checkConeAngles(parameters.dwInsideConeAngle, parameters.dwOutsideConeAngle),
-          checkVolume(parameters.lConeOutsideVolume), checkMinMaxDistance(parameters.flMinDistance),
-          checkMinMaxDistance(parameters.flMaxDistance), checkMode(parameters.dwMode)}) {
-        if (FAILED(result))
-            return result;
-    }
-    return DS_OK;
+    return firstFailure(
+        {checkConeAngles(parameters.dwInsideConeAngle, parameters.dwOutsideConeAngle),
+         checkVolume(parameters.lConeOutsideVolume), checkMinMaxDistance(parameters.flMinDistance),
+         checkMinMaxDistance(parameters.flMaxDistance), checkMode(parameters.dwMode)});
 }
 
 HRESULT checkDistanceFactor(float metresPerUnit) {
@@ -106,13 +109,9 @@ HRESULT checkDopplerFactor(float doppler) {
 HRESULT checkListenerParameters(const DS3DLISTENER& parameters) {
     if (parameters.dwSize != sizeof(DS3DLISTENER))
         return DSERR_INVALIDPARAM;
-    for (HRESULT result : {checkDistanceFactor(parameters.flDistanceFactor),
-                           checkRolloffFactor(parameters.flRolloffFactor),
-                           checkDopplerFactor(parameters.flDopplerFactor)}) {
-        if (FAILED(result))
-            return result;
-    }
-    return DS_OK;
+    return firstFailure({checkDistanceFactor(parameters.flDistanceFactor),
+                         checkRolloffFactor(parameters.flRolloffFactor),
+                         checkDopplerFactor(parameters.flDopplerFactor)});
 }
 
 HRESULT lockRegion(DWORD bufferBytes, DWORD offset, DWORD bytes, DWORD flags, DWORD writeCursor,

@@ -4,7 +4,12 @@
 
 #include "platform/audio/dsound.h"
 
+#include <initializer_list>
+
 namespace platform::audio {
+
+// The first failure among checks made in order, else DS_OK.
+HRESULT firstFailure(std::initializer_list<HRESULT> results);
 
 // A PCM format a secondary buffer can hold: 1 or 2 channels of 8 or 16 bits, a rate within
 // DSBFREQUENCY_MIN..MAX, and block alignment and byte rate that agree with them.

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "platform/audio/core/device_context.h"
+#include "platform/audio/core/setters_3d.h"
 
 namespace platform::audio {
 
-class Listener final : public IDirectSound3DListener {
+class Listener final : public ListenerSetters<Listener> {
 public:
     explicit Listener(std::shared_ptr<DeviceContext> context);
 
@@ -14,23 +15,13 @@ public:
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetAllParameters(LPDS3DLISTENER pListener) override;
-    HRESULT STDMETHODCALLTYPE SetAllParameters(LPCDS3DLISTENER pcListener, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetDistanceFactor(D3DVALUE flDistanceFactor, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetDopplerFactor(D3DVALUE flDopplerFactor, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetOrientation(D3DVALUE xFront, D3DVALUE yFront, D3DVALUE zFront,
-                                             D3DVALUE xTop, D3DVALUE yTop, D3DVALUE zTop,
-                                             DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetRolloffFactor(D3DVALUE flRolloffFactor, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
     HRESULT STDMETHODCALLTYPE CommitDeferredSettings() override;
 
 private:
     ~Listener() = default;
-    HRESULT set(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
-                auto change);
+    friend class ListenerSetters<Listener>;
+    HRESULT setListener(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
+                        const ChangeListener& change);
 
     std::shared_ptr<DeviceContext> context_;
     ULONG references_ = 1;

@@ -7,19 +7,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
 
 namespace platform::audio {
 
 namespace {
-HRESULT firstFailure(std::initializer_list<HRESULT> results) {
-    for (HRESULT result : results) {
-        if (FAILED(result))
-            return result;
-    }
-    return DS_OK;
-}
-
 uint8_t silence(const WAVEFORMATEX& format) {
     return format.wBitsPerSample == 8 ? 128 : 0;
 }
@@ -277,9 +268,9 @@ HRESULT SoundBuffer::GetAllParameters(LPDS3DBUFFER pDs3dBuffer) {
 }
 
 HRESULT SoundBuffer::set3D(const char* call, const std::string& arguments, DWORD apply,
-                           HRESULT check, auto change) {
-    if (HRESULT result = firstFailure({checkApply(apply), check}); FAILED(result))
-        return result;
+                           HRESULT check, const Change3D& change) {
+    if (FAILED(check))
+        return check;
     change(settings3D_);
     if (apply == DS3D_IMMEDIATE) {
         change(heard3D_);
@@ -287,70 +278,6 @@ HRESULT SoundBuffer::set3D(const char* call, const std::string& arguments, DWORD
     }
     trace(call, arguments);
     return DS_OK;
-}
-
-HRESULT SoundBuffer::SetAllParameters(LPCDS3DBUFFER pcDs3dBuffer, DWORD dwApply) {
-    if (pcDs3dBuffer == nullptr)
-        return DSERR_INVALIDPARAM;
-    return set3D("SetAllParameters", argumentText(pcDs3dBuffer, Apply{dwApply}), dwApply,
-                 checkBufferParameters(*pcDs3dBuffer),
-                 [&](DS3DBUFFER& parameters) { parameters = *pcDs3dBuffer; });
-}
-
-HRESULT SoundBuffer::SetConeAngles(DWORD dwInsideConeAngle, DWORD dwOutsideConeAngle,
-                                   DWORD dwApply) {
-    return set3D("SetConeAngles",
-                 argumentText(dwInsideConeAngle, dwOutsideConeAngle, Apply{dwApply}), dwApply,
-                 checkConeAngles(dwInsideConeAngle, dwOutsideConeAngle),
-                 [&](DS3DBUFFER& parameters) {
-                     parameters.dwInsideConeAngle = dwInsideConeAngle;
-                     parameters.dwOutsideConeAngle = dwOutsideConeAngle;
-                 });
-}
-
-HRESULT SoundBuffer::SetConeOrientation(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
-    return set3D("SetConeOrientation", argumentText(x, y, z, Apply{dwApply}), dwApply, DS_OK,
-                 [&](DS3DBUFFER& parameters) {
-                     parameters.vConeOrientation = {x, y, z};
-                 });
-}
-
-HRESULT SoundBuffer::SetConeOutsideVolume(LONG lConeOutsideVolume, DWORD dwApply) {
-    return set3D("SetConeOutsideVolume", argumentText(lConeOutsideVolume, Apply{dwApply}), dwApply,
-                 checkVolume(lConeOutsideVolume), [&](DS3DBUFFER& parameters) {
-                     parameters.lConeOutsideVolume = lConeOutsideVolume;
-                 });
-}
-
-HRESULT SoundBuffer::SetMaxDistance(D3DVALUE flMaxDistance, DWORD dwApply) {
-    return set3D("SetMaxDistance", argumentText(flMaxDistance, Apply{dwApply}), dwApply,
-                 checkMinMaxDistance(flMaxDistance),
-                 [&](DS3DBUFFER& parameters) { parameters.flMaxDistance = flMaxDistance; });
-}
-
-HRESULT SoundBuffer::SetMinDistance(D3DVALUE flMinDistance, DWORD dwApply) {
-    return set3D("SetMinDistance", argumentText(flMinDistance, Apply{dwApply}), dwApply,
-                 checkMinMaxDistance(flMinDistance),
-                 [&](DS3DBUFFER& parameters) { parameters.flMinDistance = flMinDistance; });
-}
-
-HRESULT SoundBuffer::SetMode(DWORD dwMode, DWORD dwApply) {
-    return set3D("SetMode", argumentText(dwMode, Apply{dwApply}), dwApply, checkMode(dwMode),
-                 [&](DS3DBUFFER& parameters) { parameters.dwMode = dwMode; });
-}
-
-HRESULT SoundBuffer::SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
-    return set3D("SetPosition", argumentText(x, y, z, Apply{dwApply}), dwApply, DS_OK,
-                 [&](DS3DBUFFER& parameters) {
-                     parameters.vPosition = {x, y, z};
-                 });
-}
-
-HRESULT SoundBuffer::SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
-    return set3D("SetVelocity", argumentText(x, y, z, Apply{dwApply}), dwApply, DS_OK,
-                 [&](DS3DBUFFER& parameters) {
-                     parameters.vVelocity = {x, y, z};
-                 });
 }
 
 } // namespace platform::audio

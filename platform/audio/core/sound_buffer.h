@@ -8,13 +8,14 @@
 #pragma once
 
 #include "platform/audio/core/device_context.h"
+#include "platform/audio/core/setters_3d.h"
 
 #include <string>
 #include <vector>
 
 namespace platform::audio {
 
-class SoundBuffer final : public IDirectSoundBuffer8, public IDirectSound3DBuffer {
+class SoundBuffer final : public IDirectSoundBuffer8, public Buffer3DSetters<SoundBuffer> {
 public:
     // Fails with DSERR_OUTOFMEMORY when the mixer has no voice left.
     static HRESULT create(std::shared_ptr<DeviceContext> context, const DSBUFFERDESC& description,
@@ -47,19 +48,6 @@ public:
     HRESULT STDMETHODCALLTYPE Restore() override;
 
     HRESULT STDMETHODCALLTYPE GetAllParameters(LPDS3DBUFFER pDs3dBuffer) override;
-    HRESULT STDMETHODCALLTYPE SetAllParameters(LPCDS3DBUFFER pcDs3dBuffer, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetConeAngles(DWORD dwInsideConeAngle, DWORD dwOutsideConeAngle,
-                                            DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetConeOrientation(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                                 DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetConeOutsideVolume(LONG lConeOutsideVolume, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetMaxDistance(D3DVALUE flMaxDistance, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetMinDistance(D3DVALUE flMinDistance, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetMode(DWORD dwMode, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
 
     // By the device's commit: makes the deferred 3D settings heard; with `rolloffChanged` the
     // listener's new rolloff factor too.
@@ -73,8 +61,9 @@ private:
 
     bool is3D() const { return flags_ & DSBCAPS_CTRL3D; }
     HRESULT needsControl(DWORD control) const;
+    friend class Buffer3DSetters<SoundBuffer>;
     HRESULT set3D(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
-                  auto change);
+                  const Change3D& change);
     void trace(const char* call, const std::string& arguments) const;
 
     std::shared_ptr<DeviceContext> context_;

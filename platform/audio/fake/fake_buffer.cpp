@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
 
 namespace platform::audio::fake {
 
@@ -210,10 +209,9 @@ HRESULT FakeBuffer::SetFormat(LPCWAVEFORMATEX pcfxFormat) {
 HRESULT FakeBuffer::SetVolume(LONG lVolume) {
     if (auto failure = enter("SetVolume", lVolume))
         return *failure;
-    for (HRESULT check : {needsControl(DSBCAPS_CTRLVOLUME), checkVolume(lVolume)}) {
-        if (FAILED(check))
-            return check;
-    }
+    if (HRESULT check = firstFailure({needsControl(DSBCAPS_CTRLVOLUME), checkVolume(lVolume)});
+        FAILED(check))
+        return check;
     state_->volume = lVolume;
     return DS_OK;
 }
@@ -221,10 +219,9 @@ HRESULT FakeBuffer::SetVolume(LONG lVolume) {
 HRESULT FakeBuffer::SetPan(LONG lPan) {
     if (auto failure = enter("SetPan", lPan))
         return *failure;
-    for (HRESULT check : {needsControl(DSBCAPS_CTRLPAN), checkPan(lPan)}) {
-        if (FAILED(check))
-            return check;
-    }
+    if (HRESULT check = firstFailure({needsControl(DSBCAPS_CTRLPAN), checkPan(lPan)});
+        FAILED(check))
+        return check;
     state_->pan = lPan;
     return DS_OK;
 }
@@ -234,10 +231,10 @@ HRESULT FakeBuffer::SetFrequency(DWORD dwFrequency) {
         return *failure;
     if (isPrimary())
         return DSERR_CONTROLUNAVAIL;
-    for (HRESULT check : {needsControl(DSBCAPS_CTRLFREQUENCY), checkFrequency(dwFrequency)}) {
-        if (FAILED(check))
-            return check;
-    }
+    if (HRESULT check =
+            firstFailure({needsControl(DSBCAPS_CTRLFREQUENCY), checkFrequency(dwFrequency)});
+        FAILED(check))
+        return check;
     state_->frequency =
         dwFrequency == DSBFREQUENCY_ORIGINAL ? state_->format.nSamplesPerSec : dwFrequency;
     return DS_OK;
@@ -282,83 +279,14 @@ HRESULT FakeBuffer::GetAllParameters(LPDS3DBUFFER pDs3dBuffer) {
     return DS_OK;
 }
 
-HRESULT FakeBuffer::set3D(DWORD apply, HRESULT check, auto assign) {
-    for (HRESULT result : {checkApply(apply), check}) {
-        if (FAILED(result))
-            return result;
-    }
-    assign(state_->parameters3D);
+HRESULT FakeBuffer::set3D(const char* call, const std::string& arguments, DWORD, HRESULT check,
+                          const Change3D& change) {
+    if (auto failure = fake::enter(name_, call, arguments))
+        return *failure;
+    if (FAILED(check))
+        return check;
+    change(state_->parameters3D);
     return DS_OK;
-}
-
-HRESULT FakeBuffer::SetAllParameters(LPCDS3DBUFFER pcDs3dBuffer, DWORD dwApply) {
-    if (auto failure = enter("SetAllParameters", pcDs3dBuffer, Apply{dwApply}))
-        return *failure;
-    if (pcDs3dBuffer == nullptr)
-        return DSERR_INVALIDPARAM;
-    return set3D(dwApply, checkBufferParameters(*pcDs3dBuffer),
-                 [&](DS3DBUFFER& parameters) { parameters = *pcDs3dBuffer; });
-}
-
-HRESULT FakeBuffer::SetConeAngles(DWORD dwInsideConeAngle, DWORD dwOutsideConeAngle,
-                                  DWORD dwApply) {
-    if (auto failure =
-            enter("SetConeAngles", dwInsideConeAngle, dwOutsideConeAngle, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, checkConeAngles(dwInsideConeAngle, dwOutsideConeAngle),
-                 [&](DS3DBUFFER& parameters) {
-                     parameters.dwInsideConeAngle = dwInsideConeAngle;
-                     parameters.dwOutsideConeAngle = dwOutsideConeAngle;
-                 });
-}
-
-HRESULT FakeBuffer::SetConeOrientation(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
-    if (auto failure = enter("SetConeOrientation", x, y, z, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, DS_OK, [&](DS3DBUFFER& parameters) {
-        parameters.vConeOrientation = {x, y, z};
-    });
-}
-
-HRESULT FakeBuffer::SetConeOutsideVolume(LONG lConeOutsideVolume, DWORD dwApply) {
-    if (auto failure = enter("SetConeOutsideVolume", lConeOutsideVolume, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, checkVolume(lConeOutsideVolume), [&](DS3DBUFFER& parameters) {
-        parameters.lConeOutsideVolume = lConeOutsideVolume;
-    });
-}
-
-HRESULT FakeBuffer::SetMaxDistance(D3DVALUE flMaxDistance, DWORD dwApply) {
-    if (auto failure = enter("SetMaxDistance", flMaxDistance, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, checkMinMaxDistance(flMaxDistance),
-                 [&](DS3DBUFFER& parameters) { parameters.flMaxDistance = flMaxDistance; });
-}
-
-HRESULT FakeBuffer::SetMinDistance(D3DVALUE flMinDistance, DWORD dwApply) {
-    if (auto failure = enter("SetMinDistance", flMinDistance, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, checkMinMaxDistance(flMinDistance),
-                 [&](DS3DBUFFER& parameters) { parameters.flMinDistance = flMinDistance; });
-}
-
-HRESULT FakeBuffer::SetMode(DWORD dwMode, DWORD dwApply) {
-    if (auto failure = enter("SetMode", dwMode, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, checkMode(dwMode),
-                 [&](DS3DBUFFER& parameters) { parameters.dwMode = dwMode; });
-}
-
-HRESULT FakeBuffer::SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
-    if (auto failure = enter("SetPosition", x, y, z, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, DS_OK, [&](DS3DBUFFER& parameters) { parameters.vPosition = {x, y, z}; });
-}
-
-HRESULT FakeBuffer::SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z, DWORD dwApply) {
-    if (auto failure = enter("SetVelocity", x, y, z, Apply{dwApply}))
-        return *failure;
-    return set3D(dwApply, DS_OK, [&](DS3DBUFFER& parameters) { parameters.vVelocity = {x, y, z}; });
 }
 
 } // namespace platform::audio::fake

@@ -2,6 +2,7 @@
 // which outlive it so that tests can read back what the code under test left behind.
 #pragma once
 
+#include "platform/audio/core/setters_3d.h"
 #include "platform/audio/fake/fake_record.h"
 
 namespace platform::audio::fake {
@@ -24,7 +25,7 @@ private:
     std::shared_ptr<DeviceState> state_;
 };
 
-class FakeBuffer final : public IDirectSoundBuffer8, public IDirectSound3DBuffer {
+class FakeBuffer final : public IDirectSoundBuffer8, public Buffer3DSetters<FakeBuffer> {
 public:
     FakeBuffer(std::shared_ptr<DeviceState> device, const DSBUFFERDESC& description,
                std::string name);
@@ -56,33 +57,22 @@ public:
     HRESULT STDMETHODCALLTYPE Restore() override;
 
     HRESULT STDMETHODCALLTYPE GetAllParameters(LPDS3DBUFFER pDs3dBuffer) override;
-    HRESULT STDMETHODCALLTYPE SetAllParameters(LPCDS3DBUFFER pcDs3dBuffer, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetConeAngles(DWORD dwInsideConeAngle, DWORD dwOutsideConeAngle,
-                                            DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetConeOrientation(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                                 DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetConeOutsideVolume(LONG lConeOutsideVolume, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetMaxDistance(D3DVALUE flMaxDistance, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetMinDistance(D3DVALUE flMinDistance, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetMode(DWORD dwMode, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
 
 private:
     template <typename... Arguments>
     std::optional<HRESULT> enter(const char* method, const Arguments&... arguments);
     bool isPrimary() const { return state_->flags & DSBCAPS_PRIMARYBUFFER; }
     HRESULT needsControl(DWORD control) const;
-    HRESULT set3D(DWORD apply, HRESULT check, auto assign);
+    friend class Buffer3DSetters<FakeBuffer>;
+    HRESULT set3D(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
+                  const Change3D& change);
 
     std::shared_ptr<DeviceState> device_;
     std::shared_ptr<BufferState> state_;
     std::string name_;
 };
 
-class FakeListener final : public IDirectSound3DListener {
+class FakeListener final : public ListenerSetters<FakeListener> {
 public:
     explicit FakeListener(std::shared_ptr<DeviceState> device);
 
@@ -90,21 +80,12 @@ public:
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetAllParameters(LPDS3DLISTENER pListener) override;
-    HRESULT STDMETHODCALLTYPE SetAllParameters(LPCDS3DLISTENER pcListener, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetDistanceFactor(D3DVALUE flDistanceFactor, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetDopplerFactor(D3DVALUE flDopplerFactor, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetOrientation(D3DVALUE xFront, D3DVALUE yFront, D3DVALUE zFront,
-                                             D3DVALUE xTop, D3DVALUE yTop, D3DVALUE zTop,
-                                             DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetPosition(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetRolloffFactor(D3DVALUE flRolloffFactor, DWORD dwApply) override;
-    HRESULT STDMETHODCALLTYPE SetVelocity(D3DVALUE x, D3DVALUE y, D3DVALUE z,
-                                          DWORD dwApply) override;
     HRESULT STDMETHODCALLTYPE CommitDeferredSettings() override;
 
 private:
-    HRESULT set(const char* method, std::string arguments, DWORD apply, HRESULT check, auto assign);
+    friend class ListenerSetters<FakeListener>;
+    HRESULT setListener(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
+                        const ChangeListener& change);
 
     std::shared_ptr<DeviceState> device_;
     ULONG references_ = 1;
