@@ -1,6 +1,7 @@
 #include "platform/audio/core/dsound_rules.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace platform::audio {
 
@@ -125,6 +126,33 @@ HRESULT lockRegion(DWORD bufferBytes, DWORD offset, DWORD bytes, DWORD flags, DW
     region.firstOffset = offset;
     region.firstBytes = bytes < bufferBytes - offset ? bytes : bufferBytes - offset;
     region.secondBytes = bytes - region.firstBytes;
+    return DS_OK;
+}
+
+HRESULT checkUnlock(const uint8_t* samples, size_t sampleBytes, const void* first, DWORD firstBytes,
+                    const void* second, DWORD secondBytes) {
+    const auto begin = reinterpret_cast<uintptr_t>(samples);
+    const auto firstAt = reinterpret_cast<uintptr_t>(first);
+    const bool firstInside = firstAt >= begin && firstAt - begin < sampleBytes &&
+                             firstBytes <= sampleBytes - (firstAt - begin);
+    const bool secondInside =
+        second == nullptr ? secondBytes == 0 : second == samples && secondBytes <= sampleBytes;
+    return validIf(firstInside && secondInside);
+}
+
+HRESULT copyFormat(const WAVEFORMATEX& format, LPWAVEFORMATEX out, DWORD sizeAllocated,
+                   LPDWORD sizeWritten) {
+    if (out == nullptr) {
+        if (sizeWritten == nullptr)
+            return DSERR_INVALIDPARAM;
+        *sizeWritten = sizeof(WAVEFORMATEX);
+        return DS_OK;
+    }
+    const DWORD written =
+        sizeAllocated < sizeof(WAVEFORMATEX) ? sizeAllocated : sizeof(WAVEFORMATEX);
+    std::memcpy(out, &format, written);
+    if (sizeWritten)
+        *sizeWritten = written;
     return DS_OK;
 }
 

@@ -4,6 +4,8 @@
 
 #include "platform/audio/dsound.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 
 namespace platform::audio {
@@ -44,6 +46,15 @@ HRESULT lockRegion(DWORD bufferBytes, DWORD offset, DWORD bytes, DWORD flags, DW
 // What a device without hardware buffers reports: software mixing of 8 and 16-bit mono and
 // stereo at any rate in DSBFREQUENCY_MIN..MAX, not certified, no hardware buffers or memory.
 DSCAPS softwareMixingCapabilities();
+
+// Unlock's spans are those Lock handed out: the first inside the samples, the second (when
+// there is one) at their start.
+HRESULT checkUnlock(const uint8_t* samples, size_t sampleBytes, const void* first, DWORD firstBytes,
+                    const void* second, DWORD secondBytes);
+
+// GetFormat: copies as much of `format` as the caller has room for, or only reports its size.
+HRESULT copyFormat(const WAVEFORMATEX& format, LPWAVEFORMATEX out, DWORD sizeAllocated,
+                   LPDWORD sizeWritten);
 
 // The parameters a new 3D buffer and a new listener start with.
 DS3DBUFFER default3DBufferParameters();

@@ -5,9 +5,6 @@
 #include "platform/audio/core/listener.h"
 #include "platform/audio/core/trace.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace platform::audio {
 
 PrimaryBuffer::PrimaryBuffer(std::shared_ptr<DeviceContext> context,
@@ -61,17 +58,7 @@ HRESULT PrimaryBuffer::GetCurrentPosition(LPDWORD, LPDWORD) {
 
 HRESULT PrimaryBuffer::GetFormat(LPWAVEFORMATEX pwfxFormat, DWORD dwSizeAllocated,
                                  LPDWORD pdwSizeWritten) {
-    if (pwfxFormat == nullptr) {
-        if (pdwSizeWritten == nullptr)
-            return DSERR_INVALIDPARAM;
-        *pdwSizeWritten = sizeof(WAVEFORMATEX);
-        return DS_OK;
-    }
-    const DWORD written = std::min<DWORD>(dwSizeAllocated, sizeof(WAVEFORMATEX));
-    std::memcpy(pwfxFormat, &context_->primaryFormat(), written);
-    if (pdwSizeWritten)
-        *pdwSizeWritten = written;
-    return DS_OK;
+    return copyFormat(context_->primaryFormat(), pwfxFormat, dwSizeAllocated, pdwSizeWritten);
 }
 
 HRESULT PrimaryBuffer::GetVolume(LPLONG plVolume) {

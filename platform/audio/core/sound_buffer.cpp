@@ -5,7 +5,6 @@
 #include "platform/audio/core/mapping.h"
 #include "platform/audio/core/trace.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace platform::audio {
@@ -119,17 +118,7 @@ HRESULT SoundBuffer::GetCurrentPosition(LPDWORD pdwCurrentPlayCursor,
 
 HRESULT SoundBuffer::GetFormat(LPWAVEFORMATEX pwfxFormat, DWORD dwSizeAllocated,
                                LPDWORD pdwSizeWritten) {
-    if (pwfxFormat == nullptr) {
-        if (pdwSizeWritten == nullptr)
-            return DSERR_INVALIDPARAM;
-        *pdwSizeWritten = sizeof(WAVEFORMATEX);
-        return DS_OK;
-    }
-    const DWORD written = std::min<DWORD>(dwSizeAllocated, sizeof(WAVEFORMATEX));
-    std::memcpy(pwfxFormat, &format_, written);
-    if (pdwSizeWritten)
-        *pdwSizeWritten = written;
-    return DS_OK;
+    return copyFormat(format_, pwfxFormat, dwSizeAllocated, pdwSizeWritten);
 }
 
 HRESULT SoundBuffer::GetVolume(LPLONG plVolume) {
@@ -178,17 +167,13 @@ HRESULT SoundBuffer::Lock(DWORD dwOffset, DWORD dwBytes, LPVOID* ppvAudioPtr1,
 
 HRESULT SoundBuffer::Unlock(LPVOID pvAudioPtr1, DWORD dwAudioBytes1, LPVOID pvAudioPtr2,
                             DWORD dwAudioBytes2) {
-    const uint8_t* begin = samples_.data();
-    const uint8_t* end = begin + samples_.size();
-    const auto* first = static_cast<const uint8_t*>(pvAudioPtr1);
-    const bool firstInside = first >= begin && first < end && dwAudioBytes1 <= size_t(end - first);
-    const bool secondInside = pvAudioPtr2 == nullptr
-                                  ? dwAudioBytes2 == 0
-                                  : pvAudioPtr2 == begin && dwAudioBytes2 <= samples_.size();
-    if (!firstInside || !secondInside)
-        return DSERR_INVALIDPARAM;
+    if (HRESULT check = checkUnlock(samples_.data(), samples_.size(), pvAudioPtr1, dwAudioBytes1,
+                                    pvAudioPtr2, dwAudioBytes2);
+        FAILED(check))
+        return check;
     voice_->setSamples(samples_.data(), samples_.size(), format_);
-    trace("Unlock", argumentText(DWORD(first - begin), dwAudioBytes1, dwAudioBytes2));
+    const auto firstOffset = DWORD(static_cast<const uint8_t*>(pvAudioPtr1) - samples_.data());
+    trace("Unlock", argumentText(firstOffset, dwAudioBytes1, dwAudioBytes2));
     return DS_OK;
 }
 

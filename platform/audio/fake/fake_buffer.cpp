@@ -3,7 +3,6 @@
 #include "platform/audio/fake/fake_objects.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace platform::audio::fake {
 
@@ -102,17 +101,7 @@ HRESULT FakeBuffer::GetFormat(LPWAVEFORMATEX pwfxFormat, DWORD dwSizeAllocated,
     if (auto failure =
             enter("GetFormat", Pointer{pwfxFormat}, dwSizeAllocated, Pointer{pdwSizeWritten}))
         return *failure;
-    const DWORD written = std::min<DWORD>(dwSizeAllocated, sizeof(WAVEFORMATEX));
-    if (pwfxFormat == nullptr) {
-        if (pdwSizeWritten == nullptr)
-            return DSERR_INVALIDPARAM;
-        *pdwSizeWritten = sizeof(WAVEFORMATEX);
-        return DS_OK;
-    }
-    std::memcpy(pwfxFormat, &state_->format, written);
-    if (pdwSizeWritten)
-        *pdwSizeWritten = written;
-    return DS_OK;
+    return copyFormat(state_->format, pwfxFormat, dwSizeAllocated, pdwSizeWritten);
 }
 
 HRESULT FakeBuffer::GetVolume(LPLONG plVolume) {
@@ -252,13 +241,8 @@ HRESULT FakeBuffer::Unlock(LPVOID pvAudioPtr1, DWORD dwAudioBytes1, LPVOID pvAud
     if (auto failure = enter("Unlock", Pointer{pvAudioPtr1}, dwAudioBytes1, Pointer{pvAudioPtr2},
                              dwAudioBytes2))
         return *failure;
-    const auto* begin = state_->samples.data();
-    const auto* first = static_cast<const uint8_t*>(pvAudioPtr1);
-    const bool firstInside = first >= begin && first + dwAudioBytes1 <= begin + state_->bufferBytes;
-    const bool secondInside = pvAudioPtr2 == nullptr
-                                  ? dwAudioBytes2 == 0
-                                  : pvAudioPtr2 == begin && dwAudioBytes2 <= state_->bufferBytes;
-    return firstInside && secondInside ? DS_OK : DSERR_INVALIDPARAM;
+    return checkUnlock(state_->samples.data(), state_->samples.size(), pvAudioPtr1, dwAudioBytes1,
+                       pvAudioPtr2, dwAudioBytes2);
 }
 
 HRESULT FakeBuffer::Restore() {
