@@ -36,7 +36,9 @@ struct Call {
 // `method`, its object is `object` (any when empty), its description has all of `withFlags`
 // (CreateSoundBuffer only) and it asks for `interfaceId` (QueryInterface only, any when null).
 // Of the matching calls, counted from 1 since the rule was added, the `firstCall`-th and the
-// `callCount` - 1 after it fail; callCount 0 fails every one from firstCall on.
+// `callCount` - 1 after it fail; callCount 0 fails every one from firstCall on. A success code on
+// CreateSoundBuffer (DS_NO_VIRTUALIZATION) is the exception: the buffer is created and the call
+// returns that code.
 struct Failure {
     std::string method;
     HRESULT code = E_FAIL;

@@ -110,7 +110,7 @@ TEST_P(ScriptedCreateFailure, FailsTheChosenCreation) {
     IDirectSoundBuffer* second = nullptr;
     EXPECT_EQ(create(DSBCAPS_CTRLVOLUME, &first), DS_OK);
     EXPECT_EQ(create(GetParam().createFlags, &second), GetParam().expectedCreate);
-    EXPECT_EQ(second == nullptr, FAILED(GetParam().expectedCreate));
+    EXPECT_EQ(second == nullptr, FAILED(GetParam().expectedCreate)) << "a buffer on success";
     for (IDirectSoundBuffer* buffer : {first, second}) {
         if (buffer)
             buffer->Release();
@@ -138,7 +138,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ScriptedFailureCase{"LaterCallScripted",
                                         {"CreateSoundBuffer", E_FAIL, 3, 1},
                                         DSBCAPS_CTRLVOLUME,
-                                        DS_OK}),
+                                        DS_OK},
+                    ScriptedFailureCase{"CreatedWithoutVirtualization",
+                                        {"CreateSoundBuffer", DS_NO_VIRTUALIZATION, 2, 1},
+                                        DSBCAPS_CTRL3D,
+                                        DS_NO_VIRTUALIZATION}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(FakeDirectSoundTest, ScriptedDeviceFailures) {

@@ -48,10 +48,12 @@ HRESULT FakeDirectSound::CreateSoundBuffer(LPCDSBUFFERDESC pcDSBufferDesc,
     std::string name = takeNextBufferName();
     const DWORD flags = pcDSBufferDesc ? pcDSBufferDesc->dwFlags : 0;
     const auto arguments = argumentText(pcDSBufferDesc, Pointer{ppDSBuffer}, Pointer{pUnkOuter});
-    if (auto failure = enter(deviceName, "CreateSoundBuffer", arguments, flags)) {
+    const std::optional<HRESULT> scripted =
+        enter(deviceName, "CreateSoundBuffer", arguments, flags);
+    if (scripted && FAILED(*scripted)) {
         if (ppDSBuffer)
             *ppDSBuffer = nullptr;
-        return *failure;
+        return *scripted;
     }
     if (ppDSBuffer == nullptr)
         return DSERR_INVALIDPARAM;
@@ -62,7 +64,7 @@ HRESULT FakeDirectSound::CreateSoundBuffer(LPCDSBUFFERDESC pcDSBufferDesc,
         return check;
     *ppDSBuffer =
         static_cast<IDirectSoundBuffer8*>(new FakeBuffer(state_, *pcDSBufferDesc, std::move(name)));
-    return DS_OK;
+    return scripted.value_or(DS_OK);
 }
 
 HRESULT FakeDirectSound::GetCaps(LPDSCAPS pDSCaps) {
