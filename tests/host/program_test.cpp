@@ -183,12 +183,29 @@ TEST_F(VrhostProgram, BadOptionsPointToHelp) {
     EXPECT_EQ(help.output.rfind("Usage: vrhost --scenario FILE [options]\n", 0), 0u);
 }
 
-TEST_F(VrhostProgram, TheDemoFlightParsesAndFlies) {
-    Outcome outcome = run("--plugin '" RECORDING_PLUGIN "' --quiet --scenario '" DEMO_SCENARIO "'");
+struct ShippedFlight {
+    const char* file;
+    int frames;
+};
+
+class ShippedScenarios : public VrhostProgram, public testing::WithParamInterface<ShippedFlight> {};
+
+TEST_P(ShippedScenarios, ParseAndFlyToTheEnd) {
+    Outcome outcome =
+        run("--plugin '" RECORDING_PLUGIN "' --quiet --scenario '" SHIPPED_SCENARIOS "/" +
+            std::string(GetParam().file) + "'");
     ASSERT_EQ(outcome.exitCode, 0) << outcome.output;
     std::vector<std::string> names = callbacksOnly(outcome.record);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "PreStep"), 90 * 40 + 1);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "PreStep"), GetParam().frames);
     EXPECT_EQ(names.back(), "ExitModule");
 }
+
+INSTANTIATE_TEST_SUITE_P(Flights, ShippedScenarios,
+                         testing::Values(ShippedFlight{"demo.vrs", 90 * 40 + 1},
+                                         ShippedFlight{"docking.vrs", 120 * 40 + 1}),
+                         [](const testing::TestParamInfo<ShippedFlight>& flight) {
+                             std::string file = flight.param.file;
+                             return file.substr(0, file.find('.'));
+                         });
 
 } // namespace
