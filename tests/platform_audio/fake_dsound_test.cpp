@@ -199,6 +199,32 @@ TEST_F(FakeDirectSoundTest, ListenerComesFromAPrimaryBufferWith3DControl) {
     EXPECT_EQ(fake::device().listenerReferences, 0u);
 }
 
+TEST_F(FakeDirectSoundTest, AFailureCanBeAimedAtOneObject) {
+    IDirectSoundBuffer* primary = nullptr;
+    ASSERT_EQ(create(DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRL3D, &primary), DS_OK);
+    IDirectSound3DListener* listener = nullptr;
+    ASSERT_EQ(primary->QueryInterface(IID_IDirectSound3DListener, (void**)&listener), DS_OK);
+    IDirectSoundBuffer* buffer = nullptr;
+    ASSERT_EQ(create(DSBCAPS_CTRL3D, &buffer), DS_OK);
+    IDirectSound3DBuffer* buffer3D = nullptr;
+    ASSERT_EQ(buffer->QueryInterface(IID_IDirectSound3DBuffer, (void**)&buffer3D), DS_OK);
+
+    fake::addFailure({.method = "GetAllParameters", .code = DSERR_GENERIC, .object = "listener"});
+    DS3DLISTENER listenerParameters{sizeof(DS3DLISTENER)};
+    DS3DBUFFER bufferParameters{sizeof(DS3DBUFFER)};
+    EXPECT_EQ(listener->GetAllParameters(&listenerParameters), DSERR_GENERIC);
+    EXPECT_EQ(buffer3D->GetAllParameters(&bufferParameters), DS_OK);
+    EXPECT_EQ(bufferParameters.flMinDistance, DS3D_DEFAULTMINDISTANCE);
+
+    fake::addFailure(
+        {.method = "SetAllParameters", .code = DSERR_INVALIDPARAM, .object = "buffer2"});
+    EXPECT_EQ(buffer3D->SetAllParameters(&bufferParameters, DS3D_IMMEDIATE), DSERR_INVALIDPARAM);
+    EXPECT_EQ(listener->SetAllParameters(&listenerParameters, DS3D_IMMEDIATE), DSERR_INVALIDPARAM)
+        << "the listener's block was never filled: its size is right but its factors are 0";
+    for (IUnknown* object : std::initializer_list<IUnknown*>{buffer3D, buffer, listener, primary})
+        object->Release();
+}
+
 TEST_F(FakeDirectSoundTest, PrimaryFormatNeedsThePriorityLevel) {
     IDirectSoundBuffer* primary = nullptr;
     ASSERT_EQ(create(DSBCAPS_PRIMARYBUFFER, &primary), DS_OK);
