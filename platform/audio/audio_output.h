@@ -27,10 +27,12 @@ namespace platform::audio {
 
 enum class Output {
     // The default sound card (OpenAL's default device); without one DirectSoundCreate8 fails
-    // with DSERR_NODRIVER and the caller runs silently.
+    // with DSERR_NODRIVER and the caller runs silently. The card mixes at its own rate: the
+    // primary buffer's format is kept for GetFormat only, as on Windows since Vista.
     SoundCard,
     // Nothing is played: the host pulls the mix with renderOffline, in step with simulated time,
-    // as fast as it can compute it. The same calls render the same bytes on every run.
+    // as fast as it can compute it. The same calls render the same bytes on every run with the
+    // same OpenAL Soft (fixed resampler, no HRTF, no limiter, float mix rounded without dither).
     Offline,
 };
 
