@@ -33,7 +33,9 @@ void World::setPlanet(const std::string& name, double radiusM, double massKg) {
 }
 
 Base& World::addBase(const std::string& name, SurfacePoint point) {
-    return *bases_.emplace_back(std::make_unique<Base>(name, point, *planet_));
+    Base& base = *bases_.emplace_back(std::make_unique<Base>(name, point, *planet_));
+    findBasesNearby();
+    return base;
 }
 
 Station& World::addStation(const std::string& name, double sizeM, double massKg,
@@ -42,7 +44,9 @@ Station& World::addStation(const std::string& name, double sizeM, double massKg,
 }
 
 Vessel& World::addVessel(const VesselSpec& spec) {
-    return *vessels_.emplace_back(std::make_unique<Vessel>(spec, *planet_));
+    Vessel& vessel = *vessels_.emplace_back(std::make_unique<Vessel>(spec, *planet_));
+    findBasesNearby();
+    return vessel;
 }
 
 Vessel* World::findVessel(const std::string& name) {
@@ -110,6 +114,12 @@ std::vector<WorldObject*> World::objects() {
 void World::advance(double simStepS) {
     for (const auto& vessel : vessels_) {
         vessel->advance(simStepS);
+    }
+    findBasesNearby();
+}
+
+void World::findBasesNearby() {
+    for (const auto& vessel : vessels_) {
         OBJHANDLE nearest = nullptr;
         double nearestDistance = baseRadiusM;
         for (const auto& base : bases_) {

@@ -72,6 +72,9 @@ public:
     void advance(double simStepS);
 
 private:
+    // Tells each vessel the base it stands at, for its status record.
+    void findBasesNearby();
+
     std::unique_ptr<Planet> planet_;
     std::deque<std::unique_ptr<Base>> bases_;
     std::deque<std::unique_ptr<Station>> stations_;

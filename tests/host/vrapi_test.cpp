@@ -111,6 +111,24 @@ TEST_F(VrapiTest, FlightDataOfTheFocus) {
     EXPECT_EQ(vrapiGetFocusObject(), nullptr);
 }
 
+TEST_F(VrapiTest, AVesselLandedAtABaseNamesItInItsStatus) {
+    VESSELSTATUS status;
+    tug->GetStatus(status);
+    EXPECT_EQ(status.status, VESSEL_STATUS_LANDED);
+    EXPECT_EQ(status.base, base->handle());
+    EXPECT_EQ(status.rbody, world().planet().handle());
+    glider->GetStatus(status);
+    EXPECT_EQ(status.status, VESSEL_STATUS_FLYING);
+    EXPECT_EQ(status.base, nullptr);
+    tug->setAirspeed(80.0);
+    tug->setVerticalSpeed(0.0);
+    world().advance(100.0); // 8 km north: beyond the base
+    tug->setAirspeed(0.0);
+    tug->GetStatus(status);
+    EXPECT_EQ(status.status, VESSEL_STATUS_LANDED);
+    EXPECT_EQ(status.base, nullptr);
+}
+
 TEST_F(VrapiTest, PlanetBasesAndAir) {
     OBJHANDLE earth = world().planet().handle();
     ASSERT_EQ(vrapiGetBaseCount(earth), 1u);
