@@ -69,6 +69,20 @@ TEST(Mapping, ModesPlaceTheSourceRelativeToTheListener) {
     EXPECT_EQ(placement.rolloffFactor, 0.0f);
 }
 
+TEST(Mapping, TheMaximumDistanceIsMeasuredFromTheListenerUnlessHeadRelative) {
+    DS3DBUFFER parameters = default3DBufferParameters();
+    parameters.flMaxDistance = 10.0f;
+    parameters.vPosition = {6, 0, 9};
+    DS3DLISTENER listener = defaultListenerParameters();
+    EXPECT_TRUE(isPastMaxDistance(parameters, listener));
+    listener.vPosition = {0, 0, 5};
+    EXPECT_FALSE(isPastMaxDistance(parameters, listener));
+    parameters.dwMode = DS3DMODE_HEADRELATIVE;
+    EXPECT_TRUE(isPastMaxDistance(parameters, listener));
+    parameters.dwMode = DS3DMODE_DISABLE;
+    EXPECT_FALSE(isPastMaxDistance(parameters, listener));
+}
+
 TEST(Mapping, PanTurnsTowardTheLouderSide) {
     EXPECT_EQ(panPlacement(DSBPAN_CENTER).position, Vector3{});
     EXPECT_NEAR(panPlacement(DSBPAN_RIGHT).position.x, 1.0f, 1e-4f);

@@ -70,6 +70,34 @@ TEST_F(RenderedMapping, LevelFallsWithDistancePastTheMinimumDistance) {
     EXPECT_NEAR(levelsOver().total() / inside, 2.0 / (2.0 + 2.0 * 2.0), 0.01);
 }
 
+TEST_F(RenderedMapping, PastTheMaximumDistanceAMutedBufferIsSilent) {
+    auto muted = tone(441, flags3D | DSBCAPS_MUTE3DATMAXDISTANCE);
+    auto muted3D = interface3D(muted.get());
+    ASSERT_EQ(muted3D->SetMaxDistance(10.0f, DS3D_IMMEDIATE), DS_OK);
+    ASSERT_EQ(muted3D->SetPosition(0, 0, 8, DS3D_IMMEDIATE), DS_OK);
+    ASSERT_EQ(muted->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    EXPECT_GT(levelsOver().total(), 0.01);
+
+    ASSERT_EQ(muted3D->SetPosition(0, 0, 12, DS3D_IMMEDIATE), DS_OK);
+    EXPECT_LT(levelsOver().total(), 1e-4);
+    DWORD status = 0;
+    ASSERT_EQ(muted->GetStatus(&status), DS_OK);
+    EXPECT_TRUE(status & DSBSTATUS_PLAYING) << "muted, not stopped";
+
+    ASSERT_EQ(listener->SetPosition(0, 0, 4, DS3D_DEFERRED), DS_OK);
+    EXPECT_LT(levelsOver().total(), 1e-4) << "until the listener's move is committed";
+    ASSERT_EQ(listener->CommitDeferredSettings(), DS_OK);
+    EXPECT_GT(levelsOver().total(), 0.01);
+
+    auto unmuted = tone(441, flags3D);
+    auto unmuted3D = interface3D(unmuted.get());
+    ASSERT_EQ(muted->Stop(), DS_OK);
+    ASSERT_EQ(unmuted3D->SetMaxDistance(10.0f, DS3D_IMMEDIATE), DS_OK);
+    ASSERT_EQ(unmuted3D->SetPosition(0, 0, 40, DS3D_IMMEDIATE), DS_OK);
+    ASSERT_EQ(unmuted->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    EXPECT_GT(levelsOver().total(), 0.01) << "held at the maximum distance's level";
+}
+
 TEST_F(RenderedMapping, APositionOnTheRightIsLouderOnTheRight) {
     auto buffer = tone(441, flags3D);
     auto buffer3D = interface3D(buffer.get());

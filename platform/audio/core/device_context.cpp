@@ -45,10 +45,8 @@ void DeviceContext::remove3DBuffer(SoundBuffer* buffer) {
 
 void DeviceContext::applyListener(bool rolloffChanged) {
     mixer_->setListener(listenerPlacement(listenerHeard_));
-    if (!rolloffChanged)
-        return;
     for (SoundBuffer* buffer : buffers3D_)
-        buffer->placeVoice();
+        buffer->listenerChanged(rolloffChanged);
 }
 
 } // namespace platform::audio

@@ -47,7 +47,8 @@ public:
     void remove3DBuffer(SoundBuffer* buffer);
 
 private:
-    // The rolloff factor belongs to the listener in DirectSound but to each source in a mixer.
+    // The rolloff factor belongs to the listener in DirectSound but to each source in a mixer,
+    // and buffers muted past their maximum distance follow the listener's position.
     void applyListener(bool rolloffChanged);
 
     std::shared_ptr<Mixer> mixer_;

@@ -71,4 +71,17 @@ ListenerPlacement listenerPlacement(const DS3DLISTENER& parameters) {
     return placement;
 }
 
+bool isPastMaxDistance(const DS3DBUFFER& parameters, const DS3DLISTENER& listener) {
+    if (parameters.dwMode == DS3DMODE_DISABLE)
+        return false;
+    D3DVECTOR offset = parameters.vPosition;
+    if (parameters.dwMode == DS3DMODE_NORMAL) {
+        offset.x -= listener.vPosition.x;
+        offset.y -= listener.vPosition.y;
+        offset.z -= listener.vPosition.z;
+    }
+    const float squared = offset.x * offset.x + offset.y * offset.y + offset.z * offset.z;
+    return squared > parameters.flMaxDistance * parameters.flMaxDistance;
+}
+
 } // namespace platform::audio

@@ -26,4 +26,8 @@ SourcePlacement panPlacement(LONG panMillibels);
 
 ListenerPlacement listenerPlacement(const DS3DLISTENER& parameters);
 
+// Whether a 3D buffer is farther from the listener than its maximum distance (never in disabled
+// mode), for buffers created with DSBCAPS_MUTE3DATMAXDISTANCE.
+bool isPastMaxDistance(const DS3DBUFFER& parameters, const DS3DLISTENER& listener);
+
 } // namespace platform::audio

@@ -58,13 +58,37 @@ void SoundBuffer::placeVoice() {
     voice_->setPlacement(is3D()
                              ? sourcePlacement(heard3D_, context_->listenerHeard().flRolloffFactor)
                              : panPlacement(pan_));
+    followMaxDistanceMute();
+}
+
+void SoundBuffer::applyGain() {
+    voice_->setGain(mutedPastMaxDistance_ ? 0.0f : gainFromMillibels(volume_));
+}
+
+void SoundBuffer::followMaxDistanceMute() {
+    if (!is3D() || !(flags_ & DSBCAPS_MUTE3DATMAXDISTANCE))
+        return;
+    const bool muted = isPastMaxDistance(heard3D_, context_->listenerHeard());
+    if (muted == mutedPastMaxDistance_)
+        return;
+    mutedPastMaxDistance_ = muted;
+    applyGain();
 }
 
 void SoundBuffer::commitDeferredSettings(bool rolloffChanged) {
     const bool pending = std::memcmp(&heard3D_, &settings3D_, sizeof(DS3DBUFFER)) != 0;
     heard3D_ = settings3D_;
-    if (pending || rolloffChanged)
+    if (pending)
         placeVoice();
+    else
+        listenerChanged(rolloffChanged);
+}
+
+void SoundBuffer::listenerChanged(bool rolloffChanged) {
+    if (rolloffChanged)
+        placeVoice();
+    else
+        followMaxDistanceMute();
 }
 
 HRESULT SoundBuffer::QueryInterface(REFIID riid, void** ppvObject) {
@@ -205,7 +229,7 @@ HRESULT SoundBuffer::SetVolume(LONG lVolume) {
         FAILED(check))
         return check;
     volume_ = lVolume;
-    voice_->setGain(gainFromMillibels(lVolume));
+    applyGain();
     trace("SetVolume", describe(lVolume));
     return DS_OK;
 }

@@ -2,9 +2,10 @@
 // its 3D interface when created with DSBCAPS_CTRL3D. The samples are ours: Lock hands them out
 // and Unlock gives the mixer the new ones.
 //
-// Accepted without effect: DSBCAPS_MUTE3DATMAXDISTANCE (sounds past the maximum distance stay at
-// its level), DSBCAPS_CTRLPOSITIONNOTIFY and DSBCAPS_CTRLFX (no notification or effect
-// interfaces), and SetPan on a stereo buffer, whose channels go straight to the outputs.
+// With DSBCAPS_MUTE3DATMAXDISTANCE a buffer past its maximum distance is silent but goes on
+// playing. Accepted without effect: DSBCAPS_CTRLPOSITIONNOTIFY and DSBCAPS_CTRLFX (no
+// notification or effect interfaces), and SetPan on a stereo buffer, whose channels go straight
+// to the outputs.
 #pragma once
 
 #include "platform/audio/core/device_context.h"
@@ -49,10 +50,10 @@ public:
 
     HRESULT STDMETHODCALLTYPE GetAllParameters(LPDS3DBUFFER pDs3dBuffer) override;
 
-    // By the device's commit: makes the deferred 3D settings heard; with `rolloffChanged` the
-    // listener's new rolloff factor too.
+    // By the device's commit: makes the deferred 3D settings heard, and the listener's.
     void commitDeferredSettings(bool rolloffChanged);
-    void placeVoice();
+    // By the device when the listener heard has changed.
+    void listenerChanged(bool rolloffChanged);
 
 private:
     SoundBuffer(std::shared_ptr<DeviceContext> context, std::unique_ptr<Voice> voice,
@@ -60,6 +61,9 @@ private:
     ~SoundBuffer();
 
     bool is3D() const { return flags_ & DSBCAPS_CTRL3D; }
+    void placeVoice();
+    void applyGain();
+    void followMaxDistanceMute();
     HRESULT needsControl(DWORD control) const;
     friend class Buffer3DSetters<SoundBuffer>;
     HRESULT set3D(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
@@ -74,6 +78,7 @@ private:
     LONG volume_ = DSBVOLUME_MAX;
     LONG pan_ = DSBPAN_CENTER;
     bool looping_ = false;
+    bool mutedPastMaxDistance_ = false;
     DWORD frequency_;
     DS3DBUFFER settings3D_; // as last set, deferred or not
     DS3DBUFFER heard3D_;
