@@ -1,0 +1,126 @@
+#!/bin/bash
+# The Windows build under Wine, driven by CTest from the build machine's own build:
+#   wine_check.sh build SOURCE_DIR PRESET BINARY_DIR
+#       configures and builds a Windows build tree with a preset of CMakePresets.json
+#   wine_check.sh prefix WINE_DIR
+#       makes the Wine prefix the runs share: headless, a null sound card, no crash dialog
+#   wine_check.sh flight WINE_DIR SCENARIO LINUX_TREE WINDOWS_TREE WORK_DIR
+#       flies SCENARIO with vrhost and the plug-in of both trees and compares the plug-in logs
+#   wine_check.sh manual WINE_DIR LINUX_TREE WINDOWS_TREE WORK_DIR
+#       builds the manual with the Windows docbuilder and compares it with the Linux one
+set -euo pipefail
+
+fail() {
+    echo "wine_check: $*" >&2
+    exit 1
+}
+
+# Every Wine run is bounded: a Windows program that crashes or waits must not hold the test.
+wine_timeout_s=300
+
+use_prefix() {
+    local wine_dir=$1
+    export WINEPREFIX="$wine_dir/prefix" HOME="$wine_dir/home" WINEDEBUG=-all
+    # Wine's Mono and Gecko installers would ask for a download; nothing here needs them.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+make_prefix() {
+    local wine_dir=$1
+    use_prefix "$wine_dir"
+    if [ -f "$wine_dir/prefix.ready" ]; then
+        return
+    fi
+    rm -rf "$WINEPREFIX" "$HOME"
+    mkdir -p "$HOME"
+    # DirectSound under Wine and OpenAL Soft on Linux both open ALSA's default device: a null
+    # one takes the samples of a machine without a sound card.
+    echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+    timeout "$wine_timeout_s" wine wineboot --init
+    # An unhandled exception ends the program instead of waiting for a debugger, and windows
+    # open on no display.
+    timeout "$wine_timeout_s" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+        /t REG_DWORD /d 0 /f
+    timeout "$wine_timeout_s" wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+    timeout "$wine_timeout_s" wineserver --wait
+    touch "$wine_dir/prefix.ready"
+}
+
+build() {
+    local source_dir=$1 preset=$2 binary_dir=$3
+    cmake -S "$source_dir" --preset "$preset" -B "$binary_dir" >/dev/null
+    cmake --build "$binary_dir" -j2
+}
+
+# The lines of a plug-in log that both builds must write alike: without CR, the folder line
+# (a drive letter on Windows) and the lines that describe the sound device itself.
+comparable_log() {
+    tr -d '\r' <"$1" | grep -v -e '^Voranth directory:' \
+        -e '^   Sound hardware capabilities:' -e '^   Maximum hardware' \
+        -e '^   Speaker configuration:'
+}
+
+# A simulator tree of the given programs, with the Linux build's sound pack and configuration.
+lay_out_tree() {
+    local programs=$1 linux_tree=$2 tree=$3
+    rm -rf "$tree"
+    mkdir -p "$tree"
+    cp -r "$programs/." "$tree/"
+    rm -rf "$tree/Sound" "$tree/doc" "$tree/Zephyrin_Log.txt"
+    cp -r "$linux_tree/Sound" "$tree/Sound"
+}
+
+flight() {
+    local wine_dir=$1 scenario=$2 linux_tree=$3 windows_tree=$4 work_dir=$5
+    use_prefix "$wine_dir"
+    lay_out_tree "$linux_tree" "$linux_tree" "$work_dir/linux"
+    lay_out_tree "$windows_tree" "$linux_tree" "$work_dir/windows"
+    cp "$scenario" "$work_dir/flight.vrs"
+    # One date for both runs: the greetings of special dates land in the log.
+    local date=2026-03-10
+    (cd "$work_dir" && linux/vrhost --quiet --date "$date" --scenario flight.vrs) ||
+        fail "the Linux vrhost failed"
+    (cd "$work_dir" && timeout "$wine_timeout_s" wine windows/vrhost.exe --quiet --date "$date" \
+        --scenario flight.vrs) || fail "vrhost.exe failed under Wine (status $?)"
+
+    local linux_log=$work_dir/linux/Zephyrin_Log.txt windows_log=$work_dir/windows/Zephyrin_Log.txt
+    [ -s "$windows_log" ] || fail "the Windows plug-in wrote no log"
+    grep -q 'directsound initialised - OK' "$windows_log" ||
+        fail "DirectSound did not start under Wine: $(grep -i -m1 'DX Code' "$windows_log")"
+    if ! diff -u <(comparable_log "$linux_log") <(comparable_log "$windows_log"); then
+        fail "the plug-in logs of Linux (-) and Windows (+) differ"
+    fi
+    echo "wine_check: $(comparable_log "$windows_log" | wc -l) log lines alike on Linux and Windows"
+}
+
+manual() {
+    local wine_dir=$1 linux_tree=$2 windows_tree=$3 work_dir=$4
+    use_prefix "$wine_dir"
+    local manual="doc/Zephyrin Documentation"
+    local linux_manual="$linux_tree/$manual" scratch="$work_dir/$manual"
+    [ -f "$linux_manual/index.html" ] || fail "the Linux build has no manual at $linux_manual"
+    rm -rf "$work_dir"
+    mkdir -p "$(dirname "$scratch")"
+    cp -r "$linux_manual" "$scratch"
+    rm "$scratch/index.html" "$scratch/bin/input/docbuilder"
+    cp "$windows_tree/$manual/bin/input/docbuilder.exe" "$windows_tree/$manual/bin/input/vrplatform.dll" \
+        "$scratch/bin/input/"
+    (cd "$scratch/bin/input" && timeout "$wine_timeout_s" wine docbuilder.exe </dev/null) ||
+        fail "docbuilder.exe failed under Wine (status $?)"
+    # Windows text mode writes CR LF where Linux writes LF; the page is otherwise the same.
+    if ! diff -u "$linux_manual/index.html" <(tr -d '\r' <"$scratch/index.html") >/dev/null; then
+        diff -u "$linux_manual/index.html" <(tr -d '\r' <"$scratch/index.html") | head -40
+        fail "the manual built on Windows differs from the Linux one"
+    fi
+    echo "wine_check: the manual of $(wc -l <"$linux_manual/index.html") lines is the same"
+}
+
+command=$1
+shift
+case "$command" in
+build) build "$@" ;;
+prefix) make_prefix "$@" ;;
+flight) flight "$@" ;;
+manual) manual "$@" ;;
+*) fail "unknown command $command" ;;
+esac
