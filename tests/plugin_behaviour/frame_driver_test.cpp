@@ -240,3 +240,36 @@ TEST_F(FrameDriverTest, TheOutdatedAddonWarningBlinksForElevenSeconds) {
 }
 
 } // namespace
+
+namespace {
+
+class FrameWithout3DTest : public testsupport::PluginSoundTest {
+protected:
+    FrameWithout3DTest() : PluginSoundTest(false) {
+        writeStockWaves();
+        vrhost::VesselSpec spec;
+        spec.size = 10;
+        vrhost::Vessel& glider = focusOn(spec);
+        glider.addThruster({THGROUP_MAIN}, {0, 0, -8}, {0, 0, 1});
+        glider.setThrottle(1.0);
+        glider.setAirspeed(340);
+        vrhost::world().setSystemStep(1.0 / 60);
+        vrhost::world().camera().internal = false;
+        run.stockSoundsPending = 1;
+    }
+};
+
+TEST_F(FrameWithout3DTest, NoModeDistanceConeOrListenerCallIsMade) {
+    for (int frame = 1; frame <= 3; ++frame) {
+        vrpcPreStep(frame / 60.0, 1.0 / 60, 0);
+    }
+    vrhost::world().camera().internal = true;
+    vrpcPreStep(4 / 60.0, 1.0 / 60, 0);
+    EXPECT_TRUE(bufferOf("sound\\vessel\\mainext.wav")->playing);
+    for (const char* method : {"SetMode", "SetMinDistance", "SetConeAngles", "SetOrientation",
+                               "SetVelocity", "SetPosition"}) {
+        EXPECT_TRUE(platform::audio::fake::callTexts(method).empty()) << method;
+    }
+}
+
+} // namespace
