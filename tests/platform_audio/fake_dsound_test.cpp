@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 
 namespace fake = platform::audio::fake;
 
@@ -100,6 +101,10 @@ struct ScriptedFailureCase {
     DWORD createFlags;
     HRESULT expectedCreate;
 };
+
+void PrintTo(const ScriptedFailureCase& scripted, std::ostream* out) {
+    *out << scripted.name;
+}
 
 class ScriptedCreateFailure : public FakeDirectSoundTest,
                               public testing::WithParamInterface<ScriptedFailureCase> {};
