@@ -1,6 +1,7 @@
 // The primary buffer: the device's output. Its format is the mix's, its volume the master volume,
-// and with DSBCAPS_CTRL3D it gives the 3D listener. Its samples are never handed out (there is
-// no DSSCL_WRITEPRIMARY on this platform).
+// and with DSBCAPS_CTRL3D it gives the 3D listener. Its samples and cursors are never handed out
+// (there is no DSSCL_WRITEPRIMARY on this platform): Lock, Unlock and GetCurrentPosition answer
+// DSERR_PRIOLEVELNEEDED.
 #pragma once
 
 #include "platform/audio/core/device_context.h"
