@@ -60,7 +60,7 @@ struct BufferState {
     LONG pan = DSBPAN_CENTER;
     DWORD frequency = 0; // the format's rate until SetFrequency
     DWORD playPosition = 0;
-    bool playing = false;
+    bool playing = false; // from Play to Stop or the last Release
     bool looping = false;
     bool lost = false;
     DS3DBUFFER parameters3D{}; // as last set, deferred or not
@@ -98,8 +98,9 @@ void setSpeakerConfig(DWORD speakerConfig);
 void setBufferLost(int bufferId);
 
 int bufferCount();
-// The state of buffer `bufferId` (1 .. bufferCount()).
+// The state of buffer `bufferId` (1 .. bufferCount(); std::out_of_range otherwise).
 const BufferState& buffer(int bufferId);
+// The state of the DirectSound object created last.
 const DeviceState& device();
 
 } // namespace platform::audio::fake
