@@ -263,7 +263,7 @@ void GetStartValue() {
     ground.touchdownArmed = 0;
     ground.landingClearanceLatch = 1;
     atmosphere.supersonicLatch = 1;
-    cones.machConeKey = -1;
+    cones.machConeKey = machConeKeyUnset;
     frame.previousVerticalSpeed = 0;
     engineLatches.mainPlaying = 0;
     engineLatches.hoverPlaying = 0;

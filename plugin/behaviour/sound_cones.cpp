@@ -103,6 +103,7 @@ void openCockpitCones() {
     }
     cones.cockpitConesSet = 1;
     cones.machConeValue = 0;
+    cones.machConeKey = machConeKeyUnset;
     for (int sound = 0; sound < conedSoundCount; ++sound) {
         StockSoundSlot& slot = stockSlot(conedSlots[sound].slot);
         if (slot.is3D != 1 || (sound == AuxCone && frame.hasAuxThrusters != 1)) {
@@ -111,6 +112,37 @@ void openCockpitCones() {
         cones.cache[sound] = {rearward, slotVolumeMax};
         setSlotCone(slot, fullConeDegrees, fullConeDegrees, rearward, slotVolumeMax);
     }
+}
+
+struct Airflow {
+    VECTOR3 direction; // unit, in hundredths
+    VECTOR3 weighted;  // scaled by the weight, in hundredths
+    double weight;     // how far the cones turn toward the airflow, 0..1
+};
+
+// Where a sound's cone points (its opposite); false when it gets none this tick.
+bool coneDirection(ConedSound sound, const VESSEL& vessel, const Airflow& air, VECTOR3& direction) {
+    const ConedSlot& coned = conedSlots[sound];
+    if (coned.thrusterGroup >= 0) {
+        if (!thrustDirection(vessel, coned.thrusterGroup, direction)) {
+            return false;
+        }
+    } else {
+        // The re-entry roar turns only while it sounds, and once after every reset.
+        if (sound == ReentryCone && atmosphere.reentryPlaying != 1 &&
+            cones.cache[sound].outsideVolume != coneRefresh) {
+            return false;
+        }
+        if (frame.atmPressure <= thinAirPa) {
+            direction = rearward;
+            return true;
+        }
+        direction = air.direction;
+    }
+    if (air.weight > 0) {
+        direction = blend(direction, air.weight, air.weighted);
+    }
+    return true;
 }
 
 void followMachNumber() {
@@ -160,30 +192,15 @@ void updateEngineCones(VESSEL& vessel) {
     if (frame.processTick != 1) {
         return;
     }
-    double w = cones.machConeValue != 0 ? std::min(cones.machConeValue / 60, 1.0) : 0;
+    double weight = cones.machConeValue != 0 ? std::min(cones.machConeValue / 60, 1.0) : 0;
     VECTOR3 unitAirflow = airflowDirection(vessel);
-    VECTOR3 airflow = truncatedScaled(unitAirflow, 1.0);
-    VECTOR3 weightedAirflow = w > 0 ? truncatedScaled(unitAirflow, w) : VECTOR3{0, 0, 0};
+    Airflow air{truncatedScaled(unitAirflow, 1.0),
+                weight > 0 ? truncatedScaled(unitAirflow, weight) : VECTOR3{0, 0, 0}, weight};
     for (int sound = 0; sound < conedSoundCount; ++sound) {
-        const ConedSlot& coned = conedSlots[sound];
-        StockSoundSlot& slot = stockSlot(coned.slot);
-        if (slot.is3D != 1) {
-            continue;
-        }
         VECTOR3 direction;
-        if (coned.thrusterGroup >= 0) {
-            if (!thrustDirection(vessel, coned.thrusterGroup, direction)) {
-                continue;
-            }
-        } else if (sound == ReentryCone && atmosphere.reentryPlaying != 1 &&
-                   cones.cache[sound].outsideVolume != coneRefresh) {
+        if (stockSlot(conedSlots[sound].slot).is3D != 1 ||
+            !coneDirection(static_cast<ConedSound>(sound), vessel, air, direction)) {
             continue;
-        } else {
-            direction = frame.atmPressure <= thinAirPa ? rearward : airflow;
-        }
-        bool followsAirflow = coned.thrusterGroup >= 0 || frame.atmPressure > thinAirPa;
-        if (w > 0 && followsAirflow) {
-            direction = blend(direction, w, weightedAirflow);
         }
         if (!sameDirection(direction, cones.cache[sound].direction)) {
             setCone(static_cast<ConedSound>(sound), direction,

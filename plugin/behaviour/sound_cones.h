@@ -32,6 +32,9 @@ struct ConeState {
 
 extern ConeState cones;
 
+// The key of the cockpit and of a new focus vessel: the next outside frame computes the value.
+constexpr int32_t machConeKeyUnset = -1;
+
 // The cone value a mach number gives: 0 below mach 0.96, 60 from about mach 1.08.
 double machConeValueOf(double machNumber);
 // The outside volume of a cone at a cone value: the main engine keeps a little more.

@@ -5,6 +5,7 @@
 #include "plugin/behaviour/frame_driver.h"
 #include "plugin/behaviour/frame_state.h"
 #include "plugin/behaviour/listener.h"
+#include "plugin/behaviour/sound_cones.h"
 #include "plugin/core/main_configuration.h"
 #include "plugin/core/plugin_state.h"
 #include "plugin/core/slot_operations.h"
@@ -124,6 +125,24 @@ TEST_F(FrameDriverTest, OutsideInVacuumTheMainEngineIsSilent) {
     EXPECT_EQ(frame.vacuumAttenuation, 256);
     EXPECT_EQ(bufferOf(mainFile)->volume, volumeToAttenuation(0));
     EXPECT_EQ(bufferOf(mainFile)->frequency, 20070u);
+}
+
+TEST_F(FrameDriverTest, PastMach1TheMainEnginesConeLosesItsOutsideVolume) {
+    glider.setThrottle(1.0);
+    glider.setAirspeed(400);
+    vrhost::world().camera().internal = false;
+    frames(2);
+    EXPECT_GT(frame.machNumber, 1.1);
+    EXPECT_EQ(cones.machConeValue, 60);
+    const DS3DBUFFER& cone = bufferOf(mainFile)->parameters3D;
+    EXPECT_EQ(cone.dwInsideConeAngle, 120u);
+    EXPECT_EQ(cone.dwOutsideConeAngle, 360u);
+    EXPECT_EQ(cone.lConeOutsideVolume, static_cast<LONG>((255 - 180) * -39.2156));
+    // Turned all the way from the thrust axis to the airflow: the sound goes out behind.
+    EXPECT_FLOAT_EQ(cone.vConeOrientation.z, -1.0f);
+    vrhost::world().camera().internal = true;
+    frames(1);
+    EXPECT_EQ(bufferOf(mainFile)->parameters3D.lConeOutsideVolume, 0);
 }
 
 TEST_F(FrameDriverTest, ForwardJetsAloneSoundInTheSecondChannelOfTheSplitPair) {
