@@ -4,7 +4,9 @@
 #include "platform/audio/wav_writer.h"
 #include "tests/platform_audio/offline_device.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -75,6 +77,28 @@ TEST_F(OfflineOutput, TheSameCallsRenderTheSameBytes) {
     };
     const std::vector<uint8_t> first = render();
     EXPECT_EQ(render(), first);
+}
+
+TEST_F(OfflineOutput, AFlightRecordsToAWavFileStepByStep) {
+    const auto path = temporaryFile("flight.wav");
+    auto buffer = tone(441, 0, 22050, 1.0);
+    ASSERT_EQ(buffer->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    platform::audio::WavWriter wav;
+    for (int step = 0; step < 30; ++step) {
+        const auto audio = renderOffline(1.0 / 60.0);
+        if (!wav.isOpen()) {
+            ASSERT_TRUE(wav.open(path.string(), audio.format));
+        }
+        ASSERT_TRUE(wav.write(audio.samples));
+    }
+    ASSERT_TRUE(wav.close());
+    const std::vector<uint8_t> bytes = fileBytes(path);
+    std::filesystem::remove(path);
+    ASSERT_GT(bytes.size(), 44u);
+    EXPECT_NEAR(double(bytes.size() - 44), 0.5 * 22050 * 4, 4.0);
+    std::vector<int16_t> samples((bytes.size() - 44) / 2);
+    std::memcpy(samples.data(), bytes.data() + 44, samples.size() * 2);
+    EXPECT_GT(*std::max_element(samples.begin(), samples.end()), 1000) << "the tone is in the file";
 }
 
 TEST(OfflineOutputWithoutDevice, RendersSilenceAtTheLastFormat) {
