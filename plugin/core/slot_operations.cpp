@@ -147,14 +147,13 @@ void LoadWave(StockSoundSlot& slot, const char* file, int staticRequest) {
         keepFile(slot, file);
         return;
     }
-    // The hardware may have run out of static buffers since it reported them free. The name is
-    // not kept, so that the next load of the file tries the hardware again.
-    if (askStatic) {
-        result = createSlotSound(slot, file, flags2D);
-        if (SUCCEEDED(result)) {
-            slot.baseFrequency = static_cast<float>(slot.sound->getFrequency());
-            return;
-        }
+    // One more try in software: the hardware may have run out of static buffers since it
+    // reported them free. The name is not kept, so that the next load of the file tries the
+    // hardware again.
+    result = createSlotSound(slot, file, flags2D);
+    if (SUCCEEDED(result)) {
+        slot.baseFrequency = static_cast<float>(slot.sound->getFrequency());
+        return;
     }
     logTextError(result, "LoadWave->unable to find wave:", file);
 }

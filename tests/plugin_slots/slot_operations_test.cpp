@@ -1,6 +1,7 @@
 #include "plugin/audio/sound.h"
 #include "plugin/audio/sound_device.h"
 #include "plugin/core/main_configuration.h"
+#include "plugin/core/plugin_state.h"
 #include "plugin/core/slot_operations.h"
 #include "plugin/core/stock_slot_table.h"
 #include "plugin_sound_fixture.h"
@@ -34,6 +35,22 @@ TEST_F(SlotTest, LoadingTheFileTheSlotHoldsReadsTheDiskOnceAndCountsOneReuse) {
     EXPECT_EQ(slot.lastVolume, stoppedVolume);
     EXPECT_EQ(slot.lastFrequency, stoppedFrequency);
     EXPECT_FALSE(bufferOf("engine.wav")->playing);
+}
+
+TEST_F(SlotTest, WhenNoStaticBufferIsLeftTheSoundLoadsInSoftwareAndIsReadAgainNextTime) {
+    writeWave("engine.wav");
+    plugin.device->caps.dwFreeHwMixingStaticBuffers = 4;
+    fake::Failure noStaticBuffer;
+    noStaticBuffer.method = "CreateSoundBuffer";
+    noStaticBuffer.withFlags = DSBCAPS_STATIC;
+    fake::addFailure(noStaticBuffer);
+    LoadWave(slot, "engine.wav", 1);
+    ASSERT_NE(slot.sound, nullptr);
+    EXPECT_EQ(bufferOf("engine.wav")->flags & DSBCAPS_STATIC, 0u);
+    EXPECT_EQ(slot.baseFrequency, 22050.0f);
+    EXPECT_STREQ(slot.fileName, "");
+    LoadWave(slot, "engine.wav", 1);
+    EXPECT_EQ(waveStatistics.reused, 0);
 }
 
 TEST_F(SlotTest, AMissingFileLeavesTheSlotEmptyAndSaysWhich) {
