@@ -1,3 +1,4 @@
+#include "platform/clock.h"
 #include "plugin/addon/vessel_table.h"
 #include "plugin/audio/sound_device.h"
 #include "plugin/behaviour/frame_state.h"
@@ -6,6 +7,7 @@
 #include "plugin/core/main_configuration.h"
 #include "plugin/core/plugin_state.h"
 #include "plugin/core/slot_operations.h"
+#include "plugin/core/special_dates.h"
 #include "plugin/core/stock_slot_table.h"
 #include "plugin/core/stock_slots.h"
 #include "plugin/core/stock_sounds.h"
@@ -180,6 +182,26 @@ TEST_F(StockSoundsTest, SwitchedOffOptionsStopTheirSlots) {
     EXPECT_EQ(isSlotPlaying(stockSlot(Gpws500)), 0);
 }
 
+TEST_F(StockSoundsTest, TheCalloutsComeFromTheClassFolderWhenTheVesselAsksForIt) {
+    vesselOfSize(10);
+    std::snprintf(classConfiguration.configClassName, sizeof classConfiguration.configClassName,
+                  "%s", "Tug");
+    writeWave("Sound/_CustomVesselsSounds/Tug/-2500.wav");
+    loadGpwsCallouts(1);
+    EXPECT_STREQ(stockSlot(Gpws2500).fileName, "Sound\\_CustomVesselsSounds\\Tug\\-2500.wav");
+    EXPECT_EQ(stockSlot(Gpws10).sound, nullptr);
+    loadGpwsCallouts(0);
+    EXPECT_STREQ(stockSlot(Gpws10).fileName, "Sound\\Vessel\\-10.wav");
+    EXPECT_EQ(stockSlot(Gpws10).maxDistance, 100);
+}
+
+TEST_F(StockSoundsTest, WithoutAClassNameNoCalloutComesFromAClassFolder) {
+    loadGpwsCallouts(1);
+    for (int slot = Gpws10; slot <= Gpws2500; ++slot) {
+        EXPECT_EQ(stockSlots[slot].sound, nullptr);
+    }
+}
+
 TEST_F(StockSoundsTest, TheFixedSoundsOfTheRunLoadWithTheirPlaces) {
     writeWave("Sound/Vessel/noise.wav");
     writeWave("Sound/Vessel/Sonicbang.wav", 2);
@@ -192,6 +214,20 @@ TEST_F(StockSoundsTest, TheFixedSoundsOfTheRunLoadWithTheirPlaces) {
     EXPECT_EQ(stockSlot(SonicBoomFar).leftPosition.x, -50);
     EXPECT_EQ(stockSlot(SonicBoom).maxDistance, 10000);
     EXPECT_EQ(stockSlot(RadioTune).is3D, 1);
+}
+
+// The date is checked at the first window open of the process only.
+TEST_F(StockSoundsTest, NewYearsEveGreetsOnceAProcess) {
+    writeWave("Sound/cfg/ny.tpc");
+    platform::setLocalDate(2026, 12, 31);
+    CheckSpecialDate();
+    EXPECT_STREQ(run.startMessage, "Zephyrin say: Don't drink too much tonight :)  ");
+    EXPECT_STREQ(stockSlot(SpecialDate).fileName, "Sound\\cfg\\ny.tpc");
+    run.startMessage[0] = '\0';
+    platform::setLocalDate(2026, 12, 25);
+    CheckSpecialDate();
+    platform::clearLocalDate();
+    EXPECT_STREQ(run.startMessage, "");
 }
 
 } // namespace
