@@ -1,6 +1,8 @@
 # The two commands of the README. Both install what a fresh Debian machine lacks.
 SIMULATOR := build/Voranth
-DEMO_LOG  := $(SIMULATOR)/Zephyrin_Log.txt
+DEMO_LOG   := $(SIMULATOR)/Zephyrin_Log.txt
+DEMO_SOUND := build/demo.wav
+DEMO_TRACE := build/demo-trace.tsv
 
 .PHONY: test demo deps configure build
 
@@ -17,8 +19,10 @@ test: build
 	@ctest --preset default
 
 demo: build
-	@$(SIMULATOR)/vrhost --scenario $(SIMULATOR)/Scenarios/demo.vrs
+	@$(SIMULATOR)/vrhost --scenario $(SIMULATOR)/Scenarios/demo.vrs \
+		--record $(DEMO_SOUND) --trace $(DEMO_TRACE)
 	@echo
-	@echo "demo: simulator tree     $(SIMULATOR)/"
+	@echo "demo: what it heard      $(DEMO_SOUND)"
+	@echo "demo: why it heard it    $(DEMO_TRACE)"
 	@echo "demo: plug-in log        $(DEMO_LOG)"
-	@echo "demo: main configuration $(SIMULATOR)/Sound/Cfg/Zephyrin3.cfg"
+	@echo "demo: simulator tree     $(SIMULATOR)/"

@@ -59,6 +59,20 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
                 return std::nullopt;
             }
             line.pluginPath = *path;
+        } else if (argument == "--record") {
+            std::optional<std::string> path = value("a WAV file to write");
+            if (!path) {
+                return std::nullopt;
+            }
+            line.recordPath = *path;
+        } else if (argument == "--realtime") {
+            line.realtime = true;
+        } else if (argument == "--trace") {
+            std::optional<std::string> path = value("a trace file to write");
+            if (!path) {
+                return std::nullopt;
+            }
+            line.tracePath = *path;
         } else if (argument == "--no-window") {
             line.withWindow = false;
         } else if (argument == "--quiet") {
@@ -67,6 +81,10 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
             error = "unknown option '" + argument + "'";
             return std::nullopt;
         }
+    }
+    if (line.realtime && !line.recordPath.empty()) {
+        error = "--record renders offline and --realtime plays on the sound card: choose one";
+        return std::nullopt;
     }
     if (!line.help && line.scenarioPath.empty()) {
         error = "no scenario given (--scenario FILE)";
@@ -80,7 +98,9 @@ std::string usage() {
            "\n"
            "The stand-in Voranth simulator: loads the Zephyrin plug-in\n"
            "(Modules/Plugin/libZephyrin.so beside this program) and flies the runs of a\n"
-           "scenario file (*.vrs) through it, frame by frame, faster than real time.\n"
+           "scenario file (*.vrs) through it, frame by frame. The plug-in's sound is mixed\n"
+           "offline, faster than real time and the same on every run, unless --realtime\n"
+           "plays it on the sound card.\n"
            "\n"
            "Options:\n"
            "  --scenario FILE   the scenario to fly (relative to the current folder)\n"
@@ -89,6 +109,11 @@ std::string usage() {
            "                    silent)\n"
            "  --quiet           print only faults, not the debug line, notes and progress\n"
            "  --plugin FILE     load this plug-in library instead of Zephyrin\n"
+           "  --record OUT.wav  write the whole flight's sound to a WAV file, at the format\n"
+           "                    the plug-in gives its primary buffer\n"
+           "  --realtime        fly at real-time pace and play on the sound card (without\n"
+           "                    one the plug-in takes its silent path)\n"
+           "  --trace OUT.tsv   write one line per call that changes what is heard\n"
            "  --help            this text\n"
            "\n"
            "Prints, with the simulation time, the debug line whenever it changes, the\n"

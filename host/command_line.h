@@ -20,6 +20,9 @@ struct CommandLine {
     bool withWindow = true;
     bool quiet = false;
     std::string pluginPath; // empty: Modules/Plugin/libZephyrin.so beside the program
+    std::string recordPath; // offline rendering of the whole flight into this WAV file
+    bool realtime = false;  // play on the sound card at real-time pace
+    std::string tracePath;  // one line per call that changes what is heard
 };
 
 // Reads the arguments after the program name; on a fault returns nothing and says why in

@@ -1,4 +1,5 @@
 // vrhost: flies a scenario through the Zephyrin plug-in as the Voranth simulator would.
+#include "host/audio_session.h"
 #include "host/command_line.h"
 #include "host/dynamic_library.h"
 #include "host/plugin_module.h"
@@ -101,8 +102,25 @@ int main(int argc, char** argv) {
                         descriptions[i].c_str());
         }
     }
+    vrhost::AudioSession audio;
+    vrhost::AudioSessionOptions audioOptions;
+    audioOptions.recordPath =
+        options->recordPath.empty() ? "" : std::filesystem::absolute(options->recordPath).string();
+    audioOptions.tracePath =
+        options->tracePath.empty() ? "" : std::filesystem::absolute(options->tracePath).string();
+    audioOptions.realtime = options->realtime;
+    audioOptions.showProgress = !quiet && !options->recordPath.empty();
+    simulation.useSimulatedClock(!options->realtime);
+    if (!audio.start(
+            audioOptions, [&simulation] { return simulation.simTime(); }, error)) {
+        return fault(error);
+    }
+
     vrhost::PlayOptions playOptions;
     playOptions.withWindow = options->withWindow;
+    playOptions.afterFrame = [&audio](double systemStepS, double flownFraction) {
+        audio.afterFrame(systemStepS, flownFraction);
+    };
     if (!quiet) {
         playOptions.progress = [](const std::string& message) {
             std::printf("vrhost: %s\n", message.c_str());
@@ -116,6 +134,16 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         std::fprintf(stderr, "%s\n", scenarioError.what());
         return 1;
+    }
+    if (!audio.finish(error)) {
+        return fault(error);
+    }
+    if (!quiet && !options->recordPath.empty()) {
+        std::printf("vrhost: recorded %.1f s of sound in %s\n", audio.recordedSeconds(),
+                    audioOptions.recordPath.c_str());
+    }
+    if (!quiet && !options->tracePath.empty()) {
+        std::printf("vrhost: trace in %s\n", audioOptions.tracePath.c_str());
     }
     std::fflush(stdout);
     return 0;

@@ -1,5 +1,7 @@
 #include "host/scenario_player.h"
 
+#include <algorithm>
+
 #include "host/scenario_parser.h"
 #include "platform/keyboard.h"
 
@@ -100,6 +102,14 @@ void ScenarioPlayer::playAll() {
     simulation_.exitModule();
 }
 
+double ScenarioPlayer::totalTimeS() const {
+    double total = 0.0;
+    for (const Run& run : scenario_.runs) {
+        total += run.endTime;
+    }
+    return total > 0.0 ? total : 1.0;
+}
+
 void ScenarioPlayer::buildWorld(const Run& run) const {
     World& w = world();
     w.reset();
@@ -182,7 +192,12 @@ void ScenarioPlayer::playRun(const Run& run) {
         }
         simulation_.frame(frameStep);
         ++frames;
+        if (options_.afterFrame) {
+            options_.afterFrame(frameStep,
+                                std::min(1.0, (flownS_ + simulation_.simTime()) / totalTimeS()));
+        }
     }
+    flownS_ += run.endTime;
     for (int key : keysHeld) {
         platform::setKeyDown(key, false);
     }

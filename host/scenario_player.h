@@ -14,6 +14,8 @@ struct PlayOptions {
     bool withWindow = true;
     // Told at the start and end of each run.
     std::function<void(const std::string& message)> progress;
+    // Called after each frame with its real seconds and the share of the scenario's time flown.
+    std::function<void(double systemStepS, double flownFraction)> afterFrame;
 };
 
 class ScenarioPlayer {
@@ -33,10 +35,12 @@ public:
 private:
     void fire(const Event& event);
     Vessel& vesselNamed(const std::string& name) const;
+    double totalTimeS() const;
 
     const Scenario& scenario_;
     Simulation& simulation_;
     PlayOptions options_;
+    double flownS_ = 0.0; // simulation seconds of the runs before the current one
 };
 
 } // namespace vrhost
