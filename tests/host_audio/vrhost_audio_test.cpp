@@ -121,6 +121,39 @@ TEST_F(VrhostAudio, TracesTheCallsWithTimeObjectMethodArgumentsAndName) {
     EXPECT_TRUE(namedBuffer);
 }
 
+TEST_F(VrhostAudio, TheMainEngineFollowsTheThrottleUpAndDown) {
+    fs::path trace = scratch / "throttle.tsv";
+    Flight flight = fly("--quiet --scenario " + (scenarios / "throttle.vrs").string() +
+                        " --trace " + trace.string());
+    ASSERT_EQ(flight.exitCode, 0) << flight.output;
+
+    const std::string mainEngine = "sound\\vessel\\mainext.wav";
+    double firstLoopingPlay = -1.0;
+    double lastStop = -1.0;
+    std::vector<int> frequenciesWhileOpening;
+    for (const auto& row : traceRows(trace)) {
+        if (row.size() < 5 || row[4] != mainEngine) {
+            continue;
+        }
+        double time = std::stod(row[0]);
+        if (row[2] == "Play" && row[3] == "0, 0, 0x00000001" && firstLoopingPlay < 0) {
+            firstLoopingPlay = time;
+        } else if (row[2] == "SetFrequency" && time < 2.5) {
+            frequenciesWhileOpening.push_back(std::stoi(row[3]));
+        } else if (row[2] == "Stop") {
+            lastStop = time;
+        }
+    }
+    EXPECT_GT(firstLoopingPlay, 1.0); // the throttle leaves 0 at 1 s
+    EXPECT_LT(firstLoopingPlay, 1.5);
+    ASSERT_GE(frequenciesWhileOpening.size(), 4u);
+    for (size_t i = 1; i < frequenciesWhileOpening.size(); ++i) {
+        EXPECT_GE(frequenciesWhileOpening[i], frequenciesWhileOpening[i - 1]);
+    }
+    EXPECT_GT(frequenciesWhileOpening.back(), frequenciesWhileOpening.front());
+    EXPECT_GE(lastStop, 4.9); // closed at 5 s
+}
+
 TEST_F(VrhostAudio, RefusesRecordingAndRealTimeTogether) {
     Flight flight = fly("--scenario x.vrs --record a.wav --realtime");
     EXPECT_EQ(flight.exitCode, 2);
