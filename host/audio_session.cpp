@@ -17,6 +17,13 @@ bool AudioSession::start(const AudioSessionOptions& options,
     options_ = options;
     platform::audio::selectOutput(options.realtime ? platform::audio::Output::SoundCard
                                                    : platform::audio::Output::Offline);
+    // Where the platform's DirectSound mixes on the sound card only (Windows), the flight
+    // follows the wall clock.
+    realtime_ = platform::audio::selectedOutput() == platform::audio::Output::SoundCard;
+    if (realtime_ && !options.recordPath.empty()) {
+        error = "this platform's DirectSound plays on the sound card only: --record is unavailable";
+        return false;
+    }
     if (!options.tracePath.empty() &&
         !platform::audio::startTrace(options.tracePath, std::move(simulatedSeconds))) {
         error = "cannot write the trace " + options.tracePath;
@@ -37,7 +44,7 @@ bool AudioSession::start(const AudioSessionOptions& options,
 }
 
 void AudioSession::afterFrame(double systemStepS, double flightFraction) {
-    if (options_.realtime) {
+    if (realtime_) {
         pacedSeconds_ += systemStepS;
         std::this_thread::sleep_until(pacingStart_ + std::chrono::duration<double>(pacedSeconds_));
         return;

@@ -30,11 +30,14 @@ public:
     bool finish(std::string& error);
 
     double recordedSeconds() const;
+    // Whether the flight plays at real-time pace: asked for, or the platform's only way.
+    bool realtime() const { return realtime_; }
 
 private:
     void showProgress(double flightFraction);
 
     AudioSessionOptions options_;
+    bool realtime_ = false;
     platform::audio::WavWriter recording_;
     bool recordingFailed_ = false;
     double pacedSeconds_ = 0.0;

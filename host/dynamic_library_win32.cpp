@@ -1,5 +1,7 @@
 #include "host/dynamic_library.h"
 
+#include "platform/audio/windows/direct_sound_route.h"
+
 #include <filesystem>
 #include <windows.h>
 
@@ -34,7 +36,10 @@ void* open(const std::string& path, std::string& error) {
         if (error.empty()) {
             error = "cannot load " + path;
         }
+        return nullptr;
     }
+    // The library calls the system's DirectSound itself: its trace (--trace) sits in between.
+    platform::audio::routeDirectSoundThroughTrace(library);
     return library;
 }
 

@@ -110,11 +110,11 @@ int main(int argc, char** argv) {
         options->tracePath.empty() ? "" : std::filesystem::absolute(options->tracePath).string();
     audioOptions.realtime = options->realtime;
     audioOptions.showProgress = !quiet && !options->recordPath.empty();
-    simulation.useSimulatedClock(!options->realtime);
     if (!audio.start(
             audioOptions, [&simulation] { return simulation.simTime(); }, error)) {
         return fault(error);
     }
+    simulation.useSimulatedClock(!audio.realtime());
 
     vrhost::PlayOptions playOptions;
     playOptions.withWindow = options->withWindow;

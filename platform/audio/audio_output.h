@@ -36,7 +36,8 @@ enum class Output {
     Offline,
 };
 
-// Chooses the output of the DirectSound objects created from now on (default: SoundCard).
+// Chooses the output of the DirectSound objects created from now on (default: SoundCard). The
+// system's DirectSound on Windows has the sound card only: there selectedOutput stays SoundCard.
 void selectOutput(Output output);
 Output selectedOutput();
 

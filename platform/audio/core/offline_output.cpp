@@ -45,14 +45,6 @@ Output selectedOutput() {
     return stream().output;
 }
 
-WAVEFORMATEX defaultOfflineFormat() {
-    constexpr WORD channels = 2;
-    constexpr WORD bits = 16;
-    constexpr DWORD rate = 22050;
-    constexpr WORD blockAlign = channels * bits / 8;
-    return {WAVE_FORMAT_PCM, channels, rate, rate * blockAlign, blockAlign, bits, 0};
-}
-
 std::shared_ptr<Mixer> openSelectedMixer() {
     OfflineStream& theStream = stream();
     if (theStream.output == Output::SoundCard)
