@@ -3,6 +3,7 @@
 // OpenAL implementation and on Windows over the system's DirectSound with its trace layer, the
 // two traces it writes must be the same.
 #include "platform/audio/audio_output.h"
+#include "platform/audio/sound_buffer_name.h"
 #ifdef _WIN32
 #include "platform/audio/windows/direct_sound_route.h"
 #endif
@@ -93,6 +94,7 @@ int run() {
 
     WAVEFORMATEX mono = pcmFormat(1);
     IDirectSoundBuffer* engine = nullptr;
+    platform::audio::nameNextSoundBuffer("sound\\vessel\\tone.wav");
     if (result = createTone(device, DSBCAPS_CTRL3D | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY,
                             mono, &engine);
         FAILED(result)) {

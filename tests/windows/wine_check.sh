@@ -63,12 +63,10 @@ comparable_log() {
         -e '^   Speaker configuration:'
 }
 
-# The columns of a trace that both builds must write alike: time, object, call, arguments. The
-# sound's name is not known on Windows, where the plug-in names no buffer. Wine's DirectSound
-# reads the cone orientation of a new 3D buffer as (0,0,0) where DirectSound documents (0,0,1);
-# the plug-in writes back what it read.
+# A trace as both builds must write it. Wine's DirectSound reads the cone orientation of a new
+# 3D buffer as (0,0,0) where DirectSound documents (0,0,1); the plug-in writes back what it read.
 comparable_trace() {
-    tr -d '\r' <"$1" | cut -f1-4 |
+    tr -d '\r' <"$1" |
         sed 's/^\([^\t]*\tbuffer[0-9]*\tSetAllParameters\t.*\)orientation=(0,0,0)/\1orientation=(0,0,1)/'
 }
 

@@ -9,8 +9,9 @@ namespace platform::audio {
 namespace {
 class TracedBuffer3D final : public TracedInterface<IDirectSound3DBuffer> {
 public:
-    TracedBuffer3D(IDirectSound3DBuffer* system, const std::string& object)
-        : TracedInterface(system, object, false) {}
+    TracedBuffer3D(IDirectSound3DBuffer* system, const std::string& object,
+                   const std::string& sound)
+        : TracedInterface(system, object, sound, false) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override {
         return queryInterface(riid, ppvObject, IID_IDirectSound3DBuffer);
@@ -83,7 +84,7 @@ public:
 class TracedListener final : public TracedInterface<IDirectSound3DListener> {
 public:
     explicit TracedListener(IDirectSound3DListener* system)
-        : TracedInterface(system, "listener", false) {}
+        : TracedInterface(system, "listener", "", false) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override {
         return queryInterface(riid, ppvObject, IID_IDirectSound3DListener);
@@ -148,8 +149,9 @@ public:
 };
 } // namespace
 
-IDirectSound3DBuffer* traceBuffer3D(IDirectSound3DBuffer* system, const std::string& object) {
-    return new TracedBuffer3D(system, object);
+IDirectSound3DBuffer* traceBuffer3D(IDirectSound3DBuffer* system, const std::string& object,
+                                    const std::string& sound) {
+    return new TracedBuffer3D(system, object, sound);
 }
 
 IDirectSound3DListener* traceListener(IDirectSound3DListener* system) {

@@ -7,11 +7,13 @@ namespace platform::audio {
 namespace {
 class TracedBuffer final : public TracedInterface<IDirectSoundBuffer8> {
 public:
-    // Only secondary buffers trace their release, as the OpenAL implementation does.
-    TracedBuffer(IDirectSoundBuffer8* system, const DSBUFFERDESC& description)
-        : TracedInterface(system, newBufferObjectName(),
-                          (description.dwFlags & DSBCAPS_PRIMARYBUFFER) == 0) {
-        traceCall(object_, "CreateSoundBuffer", describe(&description));
+    // Only secondary buffers hold a sound and trace their release, as in the OpenAL
+    // implementation.
+    TracedBuffer(IDirectSoundBuffer8* system, const DSBUFFERDESC& description,
+                 const std::string& sound)
+        : TracedInterface(system, newBufferObjectName(), isPrimary(description) ? "" : sound,
+                          !isPrimary(description)) {
+        traceCall(object_, "CreateSoundBuffer", describe(&description), sound_);
     }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override {
@@ -20,7 +22,8 @@ public:
         }
         HRESULT result = queryInterface(riid, ppvObject, IID_IDirectSoundBuffer8);
         if (SUCCEEDED(result) && riid == IID_IDirectSound3DBuffer) {
-            *ppvObject = traceBuffer3D(static_cast<IDirectSound3DBuffer*>(*ppvObject), object_);
+            *ppvObject =
+                traceBuffer3D(static_cast<IDirectSound3DBuffer*>(*ppvObject), object_, sound_);
         } else if (SUCCEEDED(result) && riid == IID_IDirectSound3DListener) {
             *ppvObject = traceListener(static_cast<IDirectSound3DListener*>(*ppvObject));
         }
@@ -109,13 +112,18 @@ public:
     }
 
 private:
+    static bool isPrimary(const DSBUFFERDESC& description) {
+        return (description.dwFlags & DSBCAPS_PRIMARYBUFFER) != 0;
+    }
+
     const void* lockedStart_ = nullptr;
     DWORD lockedOffset_ = 0;
 };
 } // namespace
 
-IDirectSoundBuffer8* traceBuffer(IDirectSoundBuffer8* system, const DSBUFFERDESC& description) {
-    return new TracedBuffer(system, description);
+IDirectSoundBuffer8* traceBuffer(IDirectSoundBuffer8* system, const DSBUFFERDESC& description,
+                                 const std::string& sound) {
+    return new TracedBuffer(system, description, sound);
 }
 
 } // namespace platform::audio

@@ -1,4 +1,5 @@
 #include "platform/audio/core/call_text.h"
+#include "platform/audio/windows/sound_buffer_names.h"
 #include "platform/audio/windows/traced_interface.h"
 #include "platform/audio/windows/traced_objects.h"
 
@@ -8,7 +9,7 @@ namespace {
 class TracedDirectSound final : public TracedInterface<IDirectSound8> {
 public:
     explicit TracedDirectSound(IDirectSound8* system)
-        : TracedInterface(system, "DirectSound", true) {
+        : TracedInterface(system, "DirectSound", "", true) {
         traceCall(object_, "DirectSoundCreate8", "");
     }
 
@@ -19,12 +20,13 @@ public:
     HRESULT STDMETHODCALLTYPE CreateSoundBuffer(LPCDSBUFFERDESC pcDSBufferDesc,
                                                 LPDIRECTSOUNDBUFFER* ppDSBuffer,
                                                 IUnknown* pUnkOuter) override {
+        std::string name = takeNextSoundBufferName();
         HRESULT result = system_->CreateSoundBuffer(pcDSBufferDesc, ppDSBuffer, pUnkOuter);
         if (SUCCEEDED(result)) {
             // Every buffer of DirectSound 8 is an IDirectSoundBuffer8, whose first methods are
             // those of the IDirectSoundBuffer the call hands out.
-            *ppDSBuffer = reinterpret_cast<IDirectSoundBuffer*>(
-                traceBuffer(reinterpret_cast<IDirectSoundBuffer8*>(*ppDSBuffer), *pcDSBufferDesc));
+            *ppDSBuffer = reinterpret_cast<IDirectSoundBuffer*>(traceBuffer(
+                reinterpret_cast<IDirectSoundBuffer8*>(*ppDSBuffer), *pcDSBufferDesc, name));
         }
         return result;
     }

@@ -1,5 +1,6 @@
 // What every traced wrapper shares: its own reference count over one reference to the system's
-// object, the object's name in the trace, and the trace line after a call that succeeded.
+// object, the object's name and its sound's name in the trace, and the trace line after a call
+// that succeeded.
 #pragma once
 
 #include "platform/audio/core/trace.h"
@@ -17,7 +18,7 @@ public:
         if (references == 0) {
             system_->Release();
             if (traceRelease_) {
-                traceCall(object_, "Release", "");
+                traceCall(object_, "Release", "", sound_);
             }
             delete this;
         }
@@ -25,8 +26,9 @@ public:
     }
 
 protected:
-    TracedInterface(Interface* system, std::string object, bool traceRelease)
-        : system_(system), object_(std::move(object)), traceRelease_(traceRelease) {}
+    TracedInterface(Interface* system, std::string object, std::string sound, bool traceRelease)
+        : system_(system), object_(std::move(object)), sound_(std::move(sound)),
+          traceRelease_(traceRelease) {}
     virtual ~TracedInterface() = default;
 
     // Hands out this wrapper for the interface it stands for, anything else as the system has it.
@@ -41,13 +43,14 @@ protected:
 
     HRESULT traced(HRESULT result, const char* call, const std::string& arguments) const {
         if (SUCCEEDED(result)) {
-            traceCall(object_, call, arguments);
+            traceCall(object_, call, arguments, sound_);
         }
         return result;
     }
 
     Interface* const system_;
     const std::string object_;
+    const std::string sound_;
 
 private:
     const bool traceRelease_;

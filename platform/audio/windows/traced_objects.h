@@ -9,10 +9,13 @@
 
 namespace platform::audio {
 
-// Each takes over the reference to `system` that the caller held.
+// Each takes over the reference to `system` that the caller held. `object` is the trace's name of
+// the buffer; `sound` the name of the sound it holds (nameNextSoundBuffer).
 IDirectSound8* traceDirectSound(IDirectSound8* system);
-IDirectSoundBuffer8* traceBuffer(IDirectSoundBuffer8* system, const DSBUFFERDESC& description);
-IDirectSound3DBuffer* traceBuffer3D(IDirectSound3DBuffer* system, const std::string& object);
+IDirectSoundBuffer8* traceBuffer(IDirectSoundBuffer8* system, const DSBUFFERDESC& description,
+                                 const std::string& name);
+IDirectSound3DBuffer* traceBuffer3D(IDirectSound3DBuffer* system, const std::string& object,
+                                    const std::string& sound);
 IDirectSound3DListener* traceListener(IDirectSound3DListener* system);
 
 } // namespace platform::audio
