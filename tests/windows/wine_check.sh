@@ -73,7 +73,8 @@ comparable_trace() {
         sed -E 's/-?[0-9]+(\.[0-9]+)?e-(0[7-9]|[1-9][0-9]+)/0/g'
 }
 
-# A simulator tree of the given programs, with the Linux build's sound pack and configuration.
+# A simulator tree of the given programs, with the Linux build's sound pack and configuration;
+# the plug-in logs every sound file it loads, so that the logs show each path it opened.
 lay_out_tree() {
     local programs=$1 linux_tree=$2 tree=$3
     rm -rf "$tree"
@@ -81,6 +82,8 @@ lay_out_tree() {
     cp -r "$programs/." "$tree/"
     rm -rf "$tree/Sound" "$tree/doc" "$tree/Zephyrin_Log.txt"
     cp -r "$linux_tree/Sound" "$tree/Sound"
+    sed -i 's/^WriteInLogAllLoadedSound=.*/WriteInLogAllLoadedSound=true/' \
+        "$tree/Sound/Cfg/Editable_Advanced_Configuration.cfg"
 }
 
 flight() {
