@@ -36,14 +36,20 @@ std::string currentFolder() {
 
 std::vector<FolderEntry> findFiles(const char* systemPattern) {
     std::vector<FolderEntry> entries;
+    const std::string pattern = systemPattern == nullptr ? "" : systemPattern;
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(systemPattern == nullptr ? "" : systemPattern, &found);
+    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         return entries;
     }
+    // The search also matches the 8.3 short names ("*.wav" finds "x.wave" by "X~1.WAV"); only
+    // the names themselves count.
+    const std::string namePattern = pattern.substr(pattern.find_last_of("\\/:") + 1);
     do {
-        entries.push_back(
-            {found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        if (wildcardMatch(namePattern.c_str(), found.cFileName)) {
+            entries.push_back(
+                {found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        }
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
     // The order of a search is the file system's own; every caller gets the one order of

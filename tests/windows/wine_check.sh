@@ -9,8 +9,9 @@
 #       and the traces of what is heard
 #   wine_check.sh manual WINE_DIR LINUX_TREE WINDOWS_TREE WORK_DIR
 #       builds the manual with the Windows docbuilder and compares it with the Linux one
-#   wine_check.sh trace WINE_DIR LINUX_PROGRAM WINDOWS_PROGRAM WORK_DIR
-#       runs the DirectSound trace check of both builds and compares their traces
+#   wine_check.sh twin WINE_DIR LINUX_PROGRAM WINDOWS_PROGRAM WORK_DIR
+#       runs a check program of both builds, each writing its report in a folder of its own,
+#       and compares the reports
 set -euo pipefail
 
 fail() {
@@ -138,18 +139,18 @@ manual() {
     echo "wine_check: the manual of $(wc -l <"$linux_manual/index.html") lines is the same"
 }
 
-trace() {
+twin() {
     local wine_dir=$1 linux_program=$2 windows_program=$3 work_dir=$4
     use_prefix "$wine_dir"
     rm -rf "$work_dir"
-    mkdir -p "$work_dir"
-    "$linux_program" "$work_dir/linux.trace" || fail "the Linux trace check failed"
-    (cd "$work_dir" && timeout "$wine_timeout_s" wine "$windows_program" windows.trace) ||
-        fail "the Windows trace check failed under Wine (status $?)"
-    if ! diff -u "$work_dir/linux.trace" <(tr -d '\r' <"$work_dir/windows.trace"); then
-        fail "the traces of the OpenAL DirectSound (-) and the system's (+) differ"
+    mkdir -p "$work_dir/linux" "$work_dir/windows"
+    (cd "$work_dir/linux" && "$linux_program" report.txt) || fail "$linux_program failed"
+    (cd "$work_dir/windows" && timeout "$wine_timeout_s" wine "$windows_program" report.txt) ||
+        fail "$windows_program failed under Wine (status $?)"
+    if ! diff -u "$work_dir/linux/report.txt" <(tr -d '\r' <"$work_dir/windows/report.txt"); then
+        fail "the reports of Linux (-) and Windows (+) differ"
     fi
-    echo "wine_check: $(wc -l <"$work_dir/linux.trace") trace lines alike on Linux and Windows"
+    echo "wine_check: $(wc -l <"$work_dir/linux/report.txt") report lines alike on Linux and Windows"
 }
 
 command=$1
@@ -159,6 +160,6 @@ build) build "$@" ;;
 prefix) make_prefix "$@" ;;
 flight) flight "$@" ;;
 manual) manual "$@" ;;
-trace) trace "$@" ;;
+twin) twin "$@" ;;
 *) fail "unknown command $command" ;;
 esac
