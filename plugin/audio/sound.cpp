@@ -46,7 +46,6 @@ void releaseAll(LPDIRECTSOUNDBUFFER8*& buffers, DWORD count) {
 
 void countLoad() {
     ++waveStatistics.loaded;
-    ++waveStatistics.alive;
     waveStatistics.highestAlive = std::max(waveStatistics.highestAlive, waveStatistics.alive);
 }
 
@@ -60,6 +59,7 @@ LONG volumeToAttenuation(int volume) {
 CSound::CSound(LPDIRECTSOUNDBUFFER8* soundBuffers, DWORD bytes, DWORD count, WaveReader* reader,
                bool want3D)
     : buffers(soundBuffers), bufferBytes(bytes), waveFile(reader), bufferCount(count) {
+    ++waveStatistics.alive; // the destructor counts it out
     fillBuffer(buffers[0], bufferBytes, false);
     rewindChannel(left());
     if (want3D && bufferCount == 1) {
@@ -488,7 +488,6 @@ HRESULT createSound(SoundDevice* device, CSound** soundOut, const char* fileName
             delete[] rightBuffers;
         }
         if (FAILED(result)) {
-            ++waveStatistics.alive; // the destructor counts the object out again
             delete sound;
             ++waveStatistics.failed;
             return result;

@@ -53,7 +53,6 @@ void loadFocusVesselSounds() {
         logLine("ERROR focus changed loadvesselwave hVessel NULL");
     }
 
-    run.currentVesselIndex = LEGACY_SOUND_ID;
     run.addonWaveQueue.pendingCount = 0;
     run.currentVesselIndex = recordOfFocusVessel();
     stopAndEmptyVesselWaveSlots();

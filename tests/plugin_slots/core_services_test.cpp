@@ -1,8 +1,8 @@
 #include "platform/clock.h"
 #include "platform/keyboard.h"
+#include "plugin/core/greetings.h"
 #include "plugin/core/key_down.h"
 #include "plugin/core/perf_timer.h"
-#include "plugin/core/special_dates.h"
 #include "plugin/core/transpose_rotate.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "plugin/core/special_dates.h"
+#include "plugin/core/greetings.h"
 
 #include "platform/clock.h"
 #include "plugin/core/plugin_state.h"
