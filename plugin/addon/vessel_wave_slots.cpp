@@ -7,6 +7,7 @@
 namespace zephyrin {
 
 StockSoundSlot vesselWaveSlots[addonWaveCount];
+int32_t exclusiveWaveIndex = noExclusiveWave;
 
 void stopAndEmptyVesselWaveSlots() {
     for (StockSoundSlot& slot : vesselWaveSlots) {

@@ -9,6 +9,11 @@ namespace zephyrin {
 // Slot k holds wave k + 1 of the focus vessel.
 extern StockSoundSlot vesselWaveSlots[addonWaveCount];
 
+// Wave number - 1 of the last wave an add-on started through the exclusive (radio) play;
+// noExclusiveWave when there is none. The radio chatter waits while that wave plays.
+constexpr int32_t noExclusiveWave = 999;
+extern int32_t exclusiveWaveIndex;
+
 void stopAndEmptyVesselWaveSlots();
 
 // Loads the waves queued at the focus change, each as its record asks (2D, mono 3D or stereo

@@ -10,5 +10,6 @@ void scheduleNextChatter() {}
 void scheduleFirstChatter(double) {}
 void updateRadioChatter() {}
 void updateRadioBlackout() {}
+bool sequentialProgramSuppressesCountdown() { return false; }
 
 } // namespace zephyrin
