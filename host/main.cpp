@@ -2,6 +2,7 @@
 #include "host/audio_session.h"
 #include "host/command_line.h"
 #include "host/dynamic_library.h"
+#include "host/option_settings.h"
 #include "host/plugin_module.h"
 #include "host/scenario_parser.h"
 #include "host/scenario_player.h"
@@ -18,6 +19,7 @@
 namespace {
 
 const std::filesystem::path pluginFolder = "Modules/Plugin";
+const std::filesystem::path mainConfigurationFile = "Sound/Cfg/Zephyrin3.cfg";
 
 // The folder of this program, where the simulator tree starts.
 std::filesystem::path simulatorFolder() {
@@ -128,6 +130,7 @@ int main(int argc, char** argv) {
         };
     }
     vrhost::ScenarioPlayer player(scenario, simulation, playOptions);
+    vrhost::OptionFileOverride scenarioOptions(root / mainConfigurationFile, scenario.options);
     try {
         player.playAll();
     } catch (const vrhost::ScenarioError& scenarioError) {

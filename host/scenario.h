@@ -2,6 +2,7 @@
 // events. scenario_parser.h reads it from a .vrs file; scenario_player.h flies it.
 #pragma once
 
+#include "host/option_settings.h"
 #include "host/timeline.h"
 #include "host/vessel.h"
 
@@ -128,8 +129,9 @@ struct Scenario {
     std::vector<BaseDefinition> bases;
     std::vector<StationDefinition> stations;
     std::vector<VesselDefinition> vessels;
-    std::vector<std::string> addons; // library paths, relative to the simulator's folder
-    std::string focus;               // default focus of every run
+    std::vector<std::string> addons;    // library paths, relative to the simulator's folder
+    std::vector<OptionSetting> options; // plug-in options for the whole flight
+    std::string focus;                  // default focus of every run
     std::vector<Run> runs;
 };
 

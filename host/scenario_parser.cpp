@@ -110,6 +110,7 @@ private:
     const std::string& word(size_t index) const { return tokens_[index].text; }
 
     void topLevelLine();
+    void optionLine();
     void vesselLine();
     void runLine();
     void timedLine(double time);
@@ -355,6 +356,8 @@ void Parser::topLevelLine() {
     } else if (keyword == "addon") {
         expectCount(2, 2, "addon LIBRARY_PATH");
         scenario_.addons.push_back(word(1));
+    } else if (keyword == "option") {
+        optionLine();
     } else if (keyword == "vessel") {
         expectCount(3, 3, "vessel NAME CLASS");
         for (const VesselDefinition& existing : scenario_.vessels) {
@@ -386,8 +389,26 @@ void Parser::topLevelLine() {
         fail("'end' without a vessel or run block");
     } else {
         fail("unknown keyword '" + word(0) +
-             "' (framerate, mjd, planet, base, station, addon, vessel, focus or run)");
+             "' (framerate, mjd, planet, base, station, addon, option, vessel, focus or run)");
     }
+}
+
+void Parser::optionLine() {
+    expectCount(3, 3, "option NAME VALUE");
+    std::string name = word(1);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (!isOptionName(name)) {
+        fail("unknown option '" + word(1) +
+             "': a key of the main configuration file such as PLAYRADARBIP is expected");
+    }
+    std::string text = lowercase(word(2));
+    double value = text == "on" ? 1.0 : text == "off" ? 0.0 : number(2, "option value");
+    bool whole = value == static_cast<double>(static_cast<long long>(value));
+    if (!optionTakesFraction(name) && (!whole || value < -2147483648.0 || value > 2147483647.0)) {
+        fail("bad value '" + word(2) + "' of " + name + ": on, off or a whole number is expected");
+    }
+    scenario_.options.push_back({name, value});
 }
 
 void Parser::vesselLine() {

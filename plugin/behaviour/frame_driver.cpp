@@ -45,7 +45,6 @@ constexpr double fastTimeAcceleration = 10.0;
 constexpr float airCondIdleHz = 22050.0f;
 constexpr float airCondLowestStartHz = 20050.0f;
 constexpr uint32_t airCondStartSpreadHz = 4000;
-constexpr int radarTargetsAllObjects = 2;
 constexpr double millisecondsPerSecond = 1000.0;
 
 // Times the ground observer's measurements of the closing speed.
@@ -218,8 +217,8 @@ void runFrame(double simTime) {
         updateRadioChatter();
         updateRadioBlackout();
     }
-    updateLandingClearance();
-    updateRadar();
+    updateLandingClearance(vessel);
+    updateRadar(vessel);
     if (liveOptions.PLAYDOCKINGSOUND == 1) {
         updateDocking(vessel);
     }
@@ -274,7 +273,7 @@ void GetStartValue() {
         airCondLowestStartHz + static_cast<float>(RandomInRange(0, airCondStartSpreadHz));
     run.airCondTargetFrequency = airCondIdleHz;
     clearDebugLine();
-    callouts.radarTargetKind = liveOptions.PLAYRADARBIP == 1 ? radarTargetsAllObjects : 0;
+    callouts.radarTargetKind = radarTargetKindFor(liveOptions);
     for (int slot = MainThrust; slot <= Reentry; ++slot) {
         stopSlot(stockSlots[slot]);
     }

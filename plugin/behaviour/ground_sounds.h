@@ -2,7 +2,10 @@
 // docking and undocking.
 #pragma once
 
+#include "plugin/behaviour/engine_sounds.h"
+#include "plugin/behaviour/frame_state.h"
 #include "sdk/VoranthAPI.h"
+#include "shared/option_record.h"
 
 #include <cstdint>
 
@@ -16,22 +19,37 @@ struct DockingPortTable {
     int32_t cursor;
 };
 
+enum DockingRadioCall : int32_t {
+    noDockingRadioCall = 0,
+    dockingRadioAfterDocking = 1,
+    undockingRadioAfterUndocking = 2,
+};
+
 struct GroundLatches {
-    int32_t groundSoundsActive;
-    int32_t touchdownArmed;
+    int32_t groundSoundsActive;    // the roll or brake loop has been started
+    int32_t touchdownArmed;        // armed above 20 m; the next contact thumps
     int32_t landingClearanceLatch; // 1: the clearance call is used up
-    int32_t dockingRadioPending;
+    int32_t dockingRadioPending;   // a DockingRadioCall
     DockingPortTable ports;
 };
 
 extern GroundLatches ground;
 
-// Rebuilds the port table from the focus vessel.
+// The ground rules by themselves; `slotIs3D` leaves the distance to the 3D rolloff.
+SoundRequest crashRequest(const FrameState& f, const OptionRecord& o, bool slotIs3D);
+// Wheel brakes while rolling, against 22050 Hz.
+SoundRequest wheelBrakeRequest(const FrameState& f, bool slotIs3D);
+// Ground roll volume; the roll keeps the file's own pitch.
+int groundRollVolume(const FrameState& f, const OptionRecord& o, bool slotIs3D);
+// The thump of the gear, louder and lower the harder the touchdown; against 22050 Hz.
+SoundRequest touchdownRequest(const FrameState& f, bool slotIs3D);
+
+// Rebuilds the port table from the focus vessel; a pending radio call is dropped.
 void countDockingPorts();
 
 // Frame steps, in the frame's order.
 void updateGroundSounds(VESSEL& vessel);
-void updateLandingClearance();
+void updateLandingClearance(VESSEL& vessel);
 void updateDocking(VESSEL& vessel);
 
 } // namespace zephyrin

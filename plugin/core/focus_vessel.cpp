@@ -2,6 +2,7 @@
 
 #include "plugin/addon/addon_sounds.h"
 #include "plugin/addon/vessel_table.h"
+#include "plugin/behaviour/callouts.h"
 #include "plugin/behaviour/frame_driver.h"
 #include "plugin/behaviour/vessel_setup.h"
 #include "plugin/classconfig/class_configuration.h"
@@ -64,6 +65,8 @@ void loadFocusVesselSounds() {
     } else {
         liveOptions = vesselTable[run.currentVesselIndex].settings;
     }
+    // GetStartValue ran under the previous vessel's options.
+    callouts.radarTargetKind = radarTargetKindFor(liveOptions);
 
     InitAnimationSounds(plugin.focusVessel);
     readVesselClassConfiguration();
