@@ -129,8 +129,15 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         };
     }
-    vrhost::ScenarioPlayer player(scenario, simulation, playOptions);
     vrhost::OptionFileOverride scenarioOptions(root / mainConfigurationFile, scenario.options);
+    playOptions.configurationRead = [&scenarioOptions](bool reading) {
+        if (reading) {
+            scenarioOptions.apply();
+        } else {
+            scenarioOptions.restore();
+        }
+    };
+    vrhost::ScenarioPlayer player(scenario, simulation, playOptions);
     try {
         player.playAll();
     } catch (const vrhost::ScenarioError& scenarioError) {

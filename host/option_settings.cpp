@@ -147,22 +147,25 @@ OptionRecord withSettings(const std::optional<std::string>& fileBytes,
 }
 
 OptionFileOverride::OptionFileOverride(std::filesystem::path file,
-                                       const std::vector<OptionSetting>& settings)
-    : file_(std::move(file)) {
-    if (settings.empty()) {
+                                       std::vector<OptionSetting> settings)
+    : file_(std::move(file)), settings_(std::move(settings)) {}
+
+void OptionFileOverride::apply() {
+    if (settings_.empty() || active_) {
         return;
     }
     original_ = readBytes(file_);
-    OptionRecord record = withSettings(original_, settings);
+    OptionRecord record = withSettings(original_, settings_);
     std::error_code ignored;
     std::filesystem::create_directories(file_.parent_path(), ignored);
     active_ = writeBytes(file_, &record, sizeof record);
 }
 
-OptionFileOverride::~OptionFileOverride() {
+void OptionFileOverride::restore() {
     if (!active_) {
         return;
     }
+    active_ = false;
     if (original_) {
         writeBytes(file_, original_->data(), original_->size());
     } else {

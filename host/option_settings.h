@@ -1,6 +1,6 @@
-// The plug-in options a scenario sets (`option NAME VALUE`): for the flight, the main
-// configuration file of the simulator tree holds them on top of what it held; afterwards it
-// holds its own bytes again.
+// The plug-in options a scenario sets (`option NAME VALUE`): while the plug-in reads its main
+// configuration file, the file holds them on top of what it held; the rest of the time it holds
+// its own bytes, so that other flights of the same tree are not affected.
 #pragma once
 
 #include "shared/option_record.h"
@@ -28,14 +28,18 @@ OptionRecord withSettings(const std::optional<std::string>& fileBytes,
 
 class OptionFileOverride {
 public:
-    // Nothing happens without settings.
-    OptionFileOverride(std::filesystem::path file, const std::vector<OptionSetting>& settings);
-    ~OptionFileOverride();
+    // Without settings apply() and restore() do nothing.
+    OptionFileOverride(std::filesystem::path file, std::vector<OptionSetting> settings);
+    ~OptionFileOverride() { restore(); }
     OptionFileOverride(const OptionFileOverride&) = delete;
     OptionFileOverride& operator=(const OptionFileOverride&) = delete;
 
+    void apply();
+    void restore();
+
 private:
     std::filesystem::path file_;
+    std::vector<OptionSetting> settings_;
     std::optional<std::string> original_; // the file's bytes before; none: there was no file
     bool active_ = false;
 };

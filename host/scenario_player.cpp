@@ -95,11 +95,19 @@ ScenarioPlayer::ScenarioPlayer(const Scenario& scenario, Simulation& simulation,
 
 void ScenarioPlayer::playAll() {
     simulation_.setStartMjd(scenario_.startMjd);
+    readingConfiguration(true);
     simulation_.initModule();
+    readingConfiguration(false);
     for (const Run& run : scenario_.runs) {
         playRun(run);
     }
     simulation_.exitModule();
+}
+
+void ScenarioPlayer::readingConfiguration(bool reading) const {
+    if (options_.configurationRead) {
+        options_.configurationRead(reading);
+    }
 }
 
 double ScenarioPlayer::totalTimeS() const {
@@ -201,7 +209,9 @@ void ScenarioPlayer::playRun(const Run& run) {
     for (int key : keysHeld) {
         platform::setKeyDown(key, false);
     }
+    readingConfiguration(true);
     simulation_.closeViewport();
+    readingConfiguration(false);
     if (options_.progress) {
         options_.progress("run \"" + run.name + "\" ended after " + std::to_string(frames) +
                           " frames");

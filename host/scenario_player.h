@@ -16,6 +16,9 @@ struct PlayOptions {
     std::function<void(const std::string& message)> progress;
     // Called after each frame with its real seconds and the share of the scenario's time flown.
     std::function<void(double systemStepS, double flownFraction)> afterFrame;
+    // Wrapped around the callbacks in which the plug-in reads its main configuration file
+    // (module start and window close), with true before and false after.
+    std::function<void(bool reading)> configurationRead;
 };
 
 class ScenarioPlayer {
@@ -36,6 +39,7 @@ private:
     void fire(const Event& event);
     Vessel& vesselNamed(const std::string& name) const;
     double totalTimeS() const;
+    void readingConfiguration(bool reading) const;
 
     const Scenario& scenario_;
     Simulation& simulation_;

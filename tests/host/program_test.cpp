@@ -202,7 +202,8 @@ TEST_P(ShippedScenarios, ParseAndFlyToTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(Flights, ShippedScenarios,
                          testing::Values(ShippedFlight{"demo.vrs", 90 * 40 + 1},
-                                         ShippedFlight{"docking.vrs", 120 * 40 + 1}),
+                                         ShippedFlight{"docking.vrs", 120 * 40 + 1},
+                                         ShippedFlight{"hard_landing.vrs", 75 * 40 + 1}),
                          [](const testing::TestParamInfo<ShippedFlight>& flight) {
                              std::string file = flight.param.file;
                              return file.substr(0, file.find('.'));
