@@ -14,8 +14,8 @@ struct PinnedDate {
 };
 PinnedDate pinnedDate;
 
-// While simulated, both clocks stand still between steps: they read their value at the moment
-// the simulation took over plus the simulated seconds since.
+// While simulated, both clocks stand still between steps: they read their start value plus the
+// simulated seconds since.
 struct SimulatedClock {
     bool enabled = false;
     uint32_t startTickMs = 0;
@@ -23,6 +23,12 @@ struct SimulatedClock {
     double elapsedSeconds = 0.0;
 };
 SimulatedClock simulated;
+
+// A simulated run starts at the same reading every time, as if the machine had been up an
+// hour, so that whatever is seeded from the clock (the plug-in's random numbers) repeats from
+// run to run and recordings of a flight give the same bytes.
+constexpr uint32_t simulatedStartTickMs = 3600 * 1000;
+constexpr int64_t simulatedStartSeconds = 3600;
 } // namespace
 
 uint32_t tickCountMs() {
@@ -69,7 +75,8 @@ void clearLocalDate() {
 
 void useSimulatedClock(bool enabled) {
     if (enabled && !simulated.enabled) {
-        simulated = SimulatedClock{true, system::tickCountMs(), system::counter(), 0.0};
+        simulated = SimulatedClock{true, simulatedStartTickMs,
+                                   simulatedStartSeconds * system::counterFrequency(), 0.0};
     }
     simulated.enabled = enabled;
 }
