@@ -225,21 +225,23 @@ ZEPHYRIN_EXPORTS(ZEPHYRIN_DECLARE)
 #include <dlfcn.h>
 #endif
 
-/* Zephyrin's functions as the loaded plug-in holds them; all null when it is not loaded. */
+/* Zephyrin's functions as the loaded plug-in holds them. All are null when Zephyrin is not
+ * loaded; a function that an older Zephyrin lacks is null too. */
 typedef struct ZephyrinBinding {
-    int present;   /* 1 when every function was found */
+    int present;   /* 1 when Zephyrin is loaded */
+    int complete;  /* 1 when every function below was found */
     float version; /* GetVersionZephx3(), 0 when not present */
 #define ZEPHYRIN_POINTER(result, name, parameters) result(ZEPHYRIN_CALL* name) parameters;
     ZEPHYRIN_EXPORTS(ZEPHYRIN_POINTER)
 #undef ZEPHYRIN_POINTER
 } ZephyrinBinding;
 
-/* Looks the functions up in the already loaded plug-in; never loads it. Call it from the
- * add-on's own start (the simulator loads its plug-ins before the add-ons' callbacks run). */
+/* Looks the functions up in the plug-in the simulator has loaded; never loads it. Call it from
+ * the add-on's own start: the simulator loads its plug-ins before it calls them. */
 static inline ZephyrinBinding zephyrinBind(void) {
     ZephyrinBinding binding;
     void* found;
-    int complete = 1;
+    binding.complete = 1;
 #if defined(_WIN32)
     HMODULE library = GetModuleHandleA("Zephyrin.dll");
 #define ZEPHYRIN_LOOKUP(name) (library != NULL ? (void*)GetProcAddress(library, name) : NULL)
@@ -249,18 +251,18 @@ static inline ZephyrinBinding zephyrinBind(void) {
 #endif
 #define ZEPHYRIN_RESOLVE(result, name, parameters)                                                 \
     found = ZEPHYRIN_LOOKUP(#name);                                                                \
-    complete = complete && found != NULL;                                                          \
+    binding.complete = binding.complete && found != NULL;                                          \
     memcpy((void*)&binding.name, &found, sizeof found);
     ZEPHYRIN_EXPORTS(ZEPHYRIN_RESOLVE)
 #undef ZEPHYRIN_RESOLVE
 #undef ZEPHYRIN_LOOKUP
 #if !defined(_WIN32)
-    /* The plug-in stays loaded by the simulator: only this lookup's reference is given back. */
+    /* The simulator keeps the plug-in loaded: only this lookup's reference is given back. */
     if (library != NULL) {
         dlclose(library);
     }
 #endif
-    binding.present = library != NULL && complete;
+    binding.present = binding.GetVersionZephx3 != NULL;
     binding.version = binding.present ? binding.GetVersionZephx3() : 0.0f;
     return binding;
 }
