@@ -97,6 +97,7 @@ enum class EventKind {
     MfdKey,       // number: key
     MfdClose,
     Input, // text: the answer
+    Call,  // words: an add-on function and its arguments
 };
 
 struct Event {
@@ -108,6 +109,7 @@ struct Event {
     int number = 0;
     bool flag = false;
     std::vector<double> values;
+    std::vector<std::string> words;
 };
 
 struct Run {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -15,6 +17,37 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path tree = VORANTH_TREE;
+const fs::path testFolder = TEST_FOLDER;
+
+// The program's standard output and its exit status.
+std::string runAndRead(const std::string& command, int& exitCode) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        exitCode = -1;
+        return output;
+    }
+    char chunk[4096];
+    size_t count;
+    while ((count = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) {
+        output.append(chunk, count);
+    }
+    int status = ::pclose(pipe);
+    exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return output;
+}
+
+std::vector<std::string> linesStartingWith(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) {
+        if (line.rfind(prefix, 0) == 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
 
 std::string readFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -103,6 +136,34 @@ TEST_F(AddonFlightTest, TheGliderIsHeardWithTheAddonsSounds) {
     EXPECT_TRUE(callsOf("sound\\vessel\\mainext.wav", "Play").empty());
     // The add-on's own hover engine in place of the stock one.
     EXPECT_FALSE(callsOf("Sound\\Vessel\\retro.wav", "Play").empty());
+}
+
+} // namespace
+
+namespace {
+
+// An expected line ending in * matches any line that starts as it does.
+bool matches(const std::string& expected, const std::string& line) {
+    if (!expected.empty() && expected.back() == '*') {
+        return line.rfind(expected.substr(0, expected.size() - 1), 0) == 0;
+    }
+    return expected == line;
+}
+
+TEST(ScenarioCallsTest, EveryFunctionAnswersTheScenariosCallsAndTheFlightGoesOn) {
+    int exitCode = -1;
+    std::string output = runAndRead((tree / "vrhost").string() + " --quiet --scenario '" +
+                                        (testFolder / "calls.vrs").string() + "'",
+                                    exitCode);
+    EXPECT_EQ(exitCode, 0);
+    std::vector<std::string> calls = linesStartingWith(output, "call: ");
+    std::vector<std::string> expected =
+        linesStartingWith(readFile(testFolder / "calls.expected"), "call: ");
+    ASSERT_EQ(calls.size(), expected.size()) << output;
+    for (size_t index = 0; index < calls.size(); ++index) {
+        EXPECT_TRUE(matches(expected[index], calls[index]))
+            << "expected " << expected[index] << "\n     got " << calls[index];
+    }
 }
 
 } // namespace
