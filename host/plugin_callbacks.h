@@ -5,6 +5,10 @@
 
 namespace vrhost {
 
+// vrhost's own callback, for add-ons that take a scenario's "call" events: the words of the
+// call, the function's name first.
+typedef void (*ScenarioCallCallback)(int wordCount, const char* const* words);
+
 struct PluginCallbacks {
     HINSTANCE module = nullptr; // what InitModule and ExitModule receive
     InitModuleCallback initModule = nullptr;
@@ -15,6 +19,7 @@ struct PluginCallbacks {
     FocusChangedCallback focusChanged = nullptr;
     ModuleDateCallback moduleDate = nullptr;
     ModuleVersionCallback moduleVersion = nullptr;
+    ScenarioCallCallback scenarioCall = nullptr;
 };
 
 } // namespace vrhost

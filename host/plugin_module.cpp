@@ -31,6 +31,7 @@ PluginModule::PluginModule(std::string path, void* library)
     callbacks_.focusChanged = resolve<FocusChangedCallback>(library, "vrpcFocusChanged");
     callbacks_.moduleDate = resolve<ModuleDateCallback>(library, "ModuleDate");
     callbacks_.moduleVersion = resolve<ModuleVersionCallback>(library, "GetModuleVersion");
+    callbacks_.scenarioCall = resolve<ScenarioCallCallback>(library, "vrhostScenarioCall");
 }
 
 PluginModule::~PluginModule() {

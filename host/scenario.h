@@ -98,6 +98,7 @@ enum class EventKind {
     MfdKey,       // number: key
     MfdClose,
     Input, // text: the answer
+    Call,  // words: an add-on function and its arguments
 };
 
 struct Event {
@@ -109,6 +110,7 @@ struct Event {
     int number = 0;
     bool flag = false;
     std::vector<double> values;
+    std::vector<std::string> words;
 };
 
 struct Run {

@@ -25,6 +25,9 @@ bool isVesselChannel(Channel channel) {
 
 namespace {
 
+// The time, "call", the function and the most arguments an add-on function takes.
+constexpr size_t maximumCallWords = 10;
+
 struct NamedValue {
     const char* name;
     int value;
@@ -796,11 +799,19 @@ void Parser::timedLine(double time) {
         Event event;
         event.text = word(2);
         addEvent(time, EventKind::Input, event);
+    } else if (keyword == "call") {
+        expectCount(3, maximumCallWords, "TIME call FUNCTION [ARGUMENT...]");
+        Event event;
+        for (size_t index = 2; index < tokens_.size(); ++index) {
+            event.words.push_back(word(index));
+        }
+        addEvent(time, EventKind::Call, event);
     } else {
         fail("unknown keyframe or event '" + word(1) +
              "' (throttle, hover, rcs, user, altitude, airspeed, vspeed, attitude, contact, "
              "status, brakes, anim, fuel, camera, camera-mode, cockpit-mode, camera-distance, "
-             "warp, focus, keydown, keyup, press, dock, attmode, navmode, observer, mfd, input)");
+             "warp, focus, keydown, keyup, press, dock, attmode, navmode, observer, mfd, input, "
+             "call)");
     }
 }
 

@@ -278,6 +278,11 @@ void ScenarioPlayer::fire(const Event& event) {
                                (accepted ? "accepted" : "refused"));
         }
         break;
+    case EventKind::Call:
+        if (!simulation_.scenarioCall(event.words)) {
+            simulation_.report("call: no add-on takes calls (load one with an addon line)");
+        }
+        break;
     }
 }
 

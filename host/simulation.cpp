@@ -89,6 +89,22 @@ void Simulation::changeFocus(Vessel& vessel) {
     afterCallback();
 }
 
+bool Simulation::scenarioCall(const std::vector<std::string>& words) {
+    std::vector<const char*> texts;
+    for (const std::string& word : words) {
+        texts.push_back(word.c_str());
+    }
+    bool taken = false;
+    for (const PluginCallbacks& plugin : plugins_) {
+        if (plugin.scenarioCall != nullptr) {
+            plugin.scenarioCall(static_cast<int>(texts.size()), texts.data());
+            taken = true;
+        }
+    }
+    afterCallback();
+    return taken;
+}
+
 void Simulation::frame(double systemStepS) {
     World& w = world();
     double simStepS = systemStepS * w.timeAcceleration();

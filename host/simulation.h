@@ -72,6 +72,9 @@ public:
     // Answers the open input box; false when none is open or the plug-in refused the text.
     bool answerInputBox(const std::string& text);
 
+    // Hands a scenario's "call" event to the add-ons that take calls; false when none does.
+    bool scenarioCall(const std::vector<std::string>& words);
+
     // Texts of the plug-ins' ModuleDate and GetModuleVersion, for the host's start-up lines.
     std::vector<std::string> moduleDescriptions() const;
 

@@ -4,6 +4,7 @@
 
 #include "plugin/classconfig/stock_position.h"
 #include "sdk/VoranthAPI.h"
+#include "sdk/ZephyrinAddon.h"
 #include "shared/option_record.h"
 
 #include <cstdint>
@@ -11,23 +12,10 @@
 namespace zephyrin {
 
 constexpr int vesselRecordCount = 61;
-constexpr int LEGACY_SOUND_ID = 60;
-constexpr int addonWaveCount = 60;
+constexpr int addonWaveCount = ZEPHYRIN_WAVE_COUNT;
 constexpr int replaceableStockCount = 33;
-constexpr int fileNameLength = 260;
-
-// A projection cone as an add-on passes it (40 bytes).
-#pragma pack(push, 4)
-struct ConeParameters {
-    uint32_t insideAngle;  // degrees
-    uint32_t outsideAngle; // degrees
-    VECTOR3 orientation;
-    double outsideVolume;
-};
-#pragma pack(pop)
-static_assert(sizeof(ConeParameters) == 40, "an add-on hands the cone over as 40 bytes");
-
-enum WaveMode : int32_t { WAVE_2D = 0, WAVE_3D_MONO = 1, WAVE_3D_STEREO = 2 };
+constexpr int fileNameLength = ZEPHYRIN_FILE_NAME_LENGTH;
+using WaveMode = ::ZephyrinWaveMode;
 
 struct VesselSoundRecord {
     OBJHANDLE vesselHandle; // null: free entry

@@ -161,7 +161,7 @@ TEST_F(VrhostProgram, ABadScenarioIsNamedByFileAndLine) {
                                   "attitude, contact, status, brakes, anim, fuel, camera, "
                                   "camera-mode, cockpit-mode, camera-distance, warp, focus, "
                                   "keydown, keyup, press, dock, attmode, navmode, observer, mfd, "
-                                  "input)\n");
+                                  "input, call)\n");
     EXPECT_TRUE(outcome.record.empty());
 }
 

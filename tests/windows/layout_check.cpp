@@ -4,12 +4,14 @@
 #include "platform/audio/dsound.h"
 #include "plugin/addon/vessel_table.h"
 #include "sdk/VoranthAPI.h"
+#include "sdk/ZephyrinAddon.h"
 #include "shared/option_record.h"
 
 constexpr bool simulatorArchitecture = sizeof(void*) == 4;
 
 static_assert(sizeof(OptionRecord) == 248);
-static_assert(sizeof(zephyrin::ConeParameters) == 40);
+static_assert(sizeof(ConeParameters) == 40);
+static_assert(offsetof(ConeParameters, outsideVolume) == 32);
 static_assert(sizeof(WAVEFORMATEX) == 18);
 static_assert(sizeof(DSCAPS) == 96);
 static_assert(sizeof(DSBCAPS) == 20);
