@@ -1,4 +1,5 @@
-# The two commands of the README. Both install what a fresh Debian machine lacks.
+# The two commands of the README. Each installs what a fresh Debian machine lacks for it: the
+# demo's packages, or for the tests everything (scripts/install-deps).
 SIMULATOR := build/Voranth
 DEMO_LOG   := $(SIMULATOR)/Zephyrin_Log.txt
 DEMO_SOUND := build/demo.wav
@@ -6,8 +7,11 @@ DEMO_TRACE := build/demo-trace.tsv
 
 .PHONY: test demo deps configure build
 
+DEPS := test
+demo: DEPS := demo
+
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 configure: deps
 	@cmake --preset default >/dev/null
