@@ -12,7 +12,8 @@ struct PictureSize {
     int height = 0;
 };
 
-// Nothing when the file is missing or not a picture the loader reads.
+// Nothing when the file is missing or not a picture the loader reads. An SVG drawing measures
+// by the width and height of its root element, in whole pixels.
 std::optional<PictureSize> measurePicture(const std::string& systemPath);
 
 using PictureMeasure = std::function<std::optional<PictureSize>(const std::string& systemPath)>;

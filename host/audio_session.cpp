@@ -2,6 +2,7 @@
 
 #include "platform/audio/audio_output.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 #include <unistd.h>
@@ -10,7 +11,8 @@ namespace vrhost {
 
 namespace {
 constexpr int progressBarWidth = 40;
-}
+const std::string soundCardFailure = "the default sound device cannot be opened";
+} // namespace
 
 bool AudioSession::start(const AudioSessionOptions& options,
                          std::function<double()> simulatedSeconds, std::string& error) {
@@ -22,6 +24,11 @@ bool AudioSession::start(const AudioSessionOptions& options,
     realtime_ = platform::audio::selectedOutput() == platform::audio::Output::SoundCard;
     if (realtime_ && !options.recordPath.empty()) {
         error = "this platform's DirectSound plays on the sound card only: --record is unavailable";
+        return false;
+    }
+    if (!platform::audio::selectHeadphones(options.headphones)) {
+        error = "headphones are this system's speaker setting here, not a program's: choose them "
+                "in the system's sound settings instead of --headphones";
         return false;
     }
     if (!options.tracePath.empty() &&
@@ -39,12 +46,38 @@ bool AudioSession::start(const AudioSessionOptions& options,
         }
         std::fclose(probe);
     }
+    if (realtime_) {
+        platform::audio::setSoundLibraryLog(
+            [this](const std::string& message) { libraryMessages_.push_back(message); });
+    }
     pacingStart_ = std::chrono::steady_clock::now();
     return true;
 }
 
+// On a machine without a sound card the library says so in a dozen lines; the first tells why.
+void AudioSession::reportSoundLibrary() {
+    if (libraryMessages_.empty()) {
+        return;
+    }
+    bool failed = std::find(libraryMessages_.begin(), libraryMessages_.end(), soundCardFailure) !=
+                  libraryMessages_.end();
+    const std::string& reason = libraryMessages_.front();
+    if (failed && reason != soundCardFailure) {
+        std::fprintf(stderr, "vrhost: no sound card to play on (%s): the flight goes on silently\n",
+                     reason.c_str());
+    } else if (failed) {
+        std::fprintf(stderr, "vrhost: no sound card to play on: the flight goes on silently\n");
+    } else {
+        for (const std::string& message : libraryMessages_) {
+            std::fprintf(stderr, "vrhost: sound library: %s\n", message.c_str());
+        }
+    }
+    libraryMessages_.clear();
+}
+
 void AudioSession::afterFrame(double systemStepS, double flightFraction) {
     if (realtime_) {
+        reportSoundLibrary();
         pacedSeconds_ += systemStepS;
         std::this_thread::sleep_until(pacingStart_ + std::chrono::duration<double>(pacedSeconds_));
         return;
@@ -86,6 +119,8 @@ double AudioSession::recordedSeconds() const {
 
 bool AudioSession::finish(std::string& error) {
     platform::audio::stopTrace();
+    reportSoundLibrary();
+    platform::audio::setSoundLibraryLog(nullptr);
     if (options_.recordPath.empty()) {
         return true;
     }

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vrhost {
 
@@ -15,6 +16,7 @@ struct AudioSessionOptions {
     bool realtime = false;
     std::string tracePath; // empty: no trace
     bool showProgress = false;
+    bool headphones = false; // binaural rendering
 };
 
 class AudioSession {
@@ -35,6 +37,7 @@ public:
 
 private:
     void showProgress(double flightFraction);
+    void reportSoundLibrary();
 
     AudioSessionOptions options_;
     bool realtime_ = false;
@@ -43,6 +46,8 @@ private:
     double pacedSeconds_ = 0.0;
     std::chrono::steady_clock::time_point pacingStart_;
     int shownPercent_ = -1;
+    // The sound library's own messages, told in one line of vrhost's.
+    std::vector<std::string> libraryMessages_;
 };
 
 } // namespace vrhost

@@ -1,5 +1,7 @@
 #include "host/command_line.h"
 
+#include "host/dynamic_library.h"
+
 #include <chrono>
 #include <cstdio>
 
@@ -67,6 +69,8 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
             line.recordPath = *path;
         } else if (argument == "--realtime") {
             line.realtime = true;
+        } else if (argument == "--headphones") {
+            line.headphones = true;
         } else if (argument == "--trace") {
             std::optional<std::string> path = value("a trace file to write");
             if (!path) {
@@ -97,7 +101,9 @@ std::string usage() {
     return "Usage: vrhost --scenario FILE [options]\n"
            "\n"
            "The stand-in Voranth simulator: loads the Zephyrin plug-in\n"
-           "(Modules/Plugin/libZephyrin.so beside this program) and flies the runs of a\n"
+           "(Modules/Plugin/" +
+           dynamic_library::fileName("Zephyrin") +
+           " beside this program) and flies the runs of a\n"
            "scenario file (*.vrs) through it, frame by frame. The plug-in's sound is mixed\n"
            "offline, faster than real time and the same on every run, unless --realtime\n"
            "plays it on the sound card.\n"
@@ -113,6 +119,9 @@ std::string usage() {
            "                    the plug-in gives its primary buffer\n"
            "  --realtime        fly at real-time pace and play on the sound card (without\n"
            "                    one the plug-in takes its silent path)\n"
+           "  --headphones      render binaural sound for headphones (HRTF), played or\n"
+           "                    recorded (44100 Hz stereo); the plug-in's device then\n"
+           "                    reports headphones\n"
            "  --trace OUT.tsv   write one line per call that changes what is heard\n"
            "  --help            this text\n"
            "\n"

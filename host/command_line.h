@@ -23,6 +23,9 @@ struct CommandLine {
     std::string recordPath; // offline rendering of the whole flight into this WAV file
     bool realtime = false;  // play on the sound card at real-time pace
     std::string tracePath;  // one line per call that changes what is heard
+
+    // Binaural rendering for headphones, real-time or recorded.
+    bool headphones = false;
 };
 
 // Reads the arguments after the program name; on a fault returns nothing and says why in

@@ -111,6 +111,7 @@ int main(int argc, char** argv) {
     audioOptions.tracePath =
         options->tracePath.empty() ? "" : std::filesystem::absolute(options->tracePath).string();
     audioOptions.realtime = options->realtime;
+    audioOptions.headphones = options->headphones;
     audioOptions.showProgress = !quiet && !options->recordPath.empty();
     if (!audio.start(
             audioOptions, [&simulation] { return simulation.simTime(); }, error)) {

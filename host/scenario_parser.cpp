@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -877,6 +878,23 @@ void Parser::checkIndexedChannels() {
 }
 
 } // namespace
+
+std::string virtualKeyName(int key) {
+    if (key > 0 && key < 0x80 && std::isalnum(key) && !std::islower(key)) {
+        return std::string(1, static_cast<char>(key));
+    }
+    if (key >= 0x70 && key <= 0x7B) {
+        return "F" + std::to_string(key - 0x70 + 1);
+    }
+    for (const NamedValue& named : keyNames) {
+        if (named.value == key) {
+            return named.name;
+        }
+    }
+    char code[8];
+    std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(key) & 0xFFu);
+    return code;
+}
 
 int virtualKeyNamed(const std::string& name) {
     std::string upper = name;

@@ -26,5 +26,7 @@ Scenario loadScenario(const std::string& path);
 
 // The virtual key a scenario names ("SPACE", "R", "F1", "0x41"); -1 for none.
 int virtualKeyNamed(const std::string& name);
+// The name a scenario gives a virtual key ("SPACE", "R", "F1"), else its code ("0x5B").
+std::string virtualKeyName(int key);
 
 } // namespace vrhost

@@ -45,6 +45,25 @@ Output selectedOutput();
 // channels.
 WAVEFORMATEX defaultOfflineFormat();
 
+// Headphones: the devices created from now on, on the sound card or offline, render binaural
+// sound with OpenAL Soft's HRTF, and their speaker configuration reads DSSPEAKER_HEADPHONE. As the
+// system mixer does with headphones, the offline mix then keeps the HRTF data's own format
+// (binauralFormat) whatever the primary buffer asks for. Where no HRTF data is found the devices
+// mix for speakers and say so. False on Windows, where headphones are the system's speaker
+// setting and no program's.
+bool selectHeadphones(bool headphones);
+bool headphonesSelected();
+// 44100 Hz, 16 bits, 2 channels.
+WAVEFORMATEX binauralFormat();
+
+// The messages of the sound library itself (on Linux ALSA's, such as "cannot find card '0'" on a
+// machine without a sound card) go to `log` instead of the standard error, one call a message,
+// with the failure to open the sound card last: "the default sound device cannot be opened".
+// A null hook gives them back to the library. Windows' DirectSound prints nothing: there the hook
+// is never called.
+using SoundLibraryLog = std::function<void(const std::string& message)>;
+void setSoundLibraryLog(SoundLibraryLog log);
+
 struct RenderedAudio {
     WAVEFORMATEX format;              // the primary buffer's format as last set, else the default
     std::span<const uint8_t> samples; // PCM frames; valid until the next call

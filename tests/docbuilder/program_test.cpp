@@ -1,10 +1,13 @@
-// The installed program: found libraries, arguments, exit status and the closing wait.
+// The installed program: alone in a folder, arguments, exit status and the closing wait.
 #include "documentation_tree.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace docbuilder::testing {
 namespace {
@@ -20,8 +23,6 @@ protected:
         namespace fs = std::filesystem;
         program = tree.inputFolder() / "docbuilder";
         fs::copy_file(DOCBUILDER_PROGRAM, program);
-        fs::copy_file(DOCBUILDER_PLATFORM_LIBRARY,
-                      tree.simulatorRoot() / fs::path(DOCBUILDER_PLATFORM_LIBRARY).filename());
     }
 
     // Standard input is closed, as in a build, so the wait for Enter returns at once.
@@ -33,10 +34,37 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(output)};
     }
 
-    DocumentationTree tree;
+    DocumentationTree tree; // a scratch folder outside the build tree
     std::filesystem::path program;
 };
 
+// The lines of `ldd` that name a library outside the system's folders, or none found.
+std::vector<std::string> librariesBesideTheSystem(const std::string& program) {
+    std::vector<std::string> foreign;
+    std::string command = "ldd '" + program + "' 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return {"cannot run ldd"};
+    }
+    char line[512];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) {
+        std::string text = line;
+        std::size_t arrow = text.find("=> ");
+        std::string path = arrow == std::string::npos ? text : text.substr(arrow + 3);
+        path.erase(0, path.find_first_not_of(" \t"));
+        bool system = path.starts_with("/lib") || path.starts_with("/usr/lib") ||
+                      text.find("linux-vdso") != std::string::npos;
+        if (!system) {
+            foreign.push_back(text);
+        }
+    }
+    if (::pclose(pipe) != 0) {
+        foreign.push_back("ldd failed");
+    }
+    return foreign;
+}
+
+// Copied alone into an add-on's documentation folder, with no library of this project anywhere.
 TEST_F(DocbuilderProgram, BuildsThePageFromItsOwnFolderAndWaits) {
     ProgramRun result = run("");
     EXPECT_EQ(result.status, 0) << result.output;
@@ -67,6 +95,10 @@ TEST_F(DocbuilderProgram, RefusesUnknownArguments) {
     ProgramRun result = run("--output x");
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.output.find("unknown argument '--output'"), std::string::npos);
+}
+
+TEST_F(DocbuilderProgram, DependsOnSystemLibrariesOnly) {
+    EXPECT_EQ(librariesBesideTheSystem(program.string()), std::vector<std::string>{});
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "host/command_line.h"
+#include "host/dynamic_library.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,23 @@ TEST(CommandLine, HelpNeedsNoScenario) {
     ASSERT_TRUE(line.has_value());
     EXPECT_TRUE(line->help);
     EXPECT_NE(vrhost::usage().find("--scenario FILE"), std::string::npos);
+    // The plug-in's own file name on this system: libZephyrin.so, or Zephyrin.dll on Windows.
+    EXPECT_NE(vrhost::usage().find("Modules/Plugin/" +
+                                   vrhost::dynamic_library::fileName("Zephyrin") + " beside"),
+              std::string::npos);
+}
+
+TEST(CommandLine, HeadphonesGoWithRecordingOrRealTime) {
+    for (const char* output : {"--record", "--realtime"}) {
+        std::vector<std::string> arguments{"--scenario", "f.vrs", "--headphones", output};
+        if (std::string(output) == "--record") {
+            arguments.push_back("out.wav");
+        }
+        std::string error;
+        auto line = parseCommandLine(arguments, error);
+        ASSERT_TRUE(line.has_value()) << error;
+        EXPECT_TRUE(line->headphones) << output;
+    }
 }
 
 struct BadLine {

@@ -8,7 +8,8 @@
 #       flies SCENARIO with vrhost and the plug-in of both trees and compares the plug-in logs
 #       and the traces of what is heard
 #   wine_check.sh manual WINE_DIR LINUX_TREE WINDOWS_TREE WORK_DIR
-#       builds the manual with the Windows docbuilder and compares it with the Linux one
+#       checks that the Windows docbuilder imports system DLLs only, builds the manual with it
+#       alone in a copy of the Linux tree's manual and compares the page with the Linux one
 #   wine_check.sh twin WINE_DIR LINUX_PROGRAM WINDOWS_PROGRAM WORK_DIR
 #       runs a check program of both builds, each writing its report in a folder of its own,
 #       and compares the reports
@@ -117,6 +118,20 @@ flight() {
     echo "wine_check: $(wc -l <"$work_dir/linux.tsv") trace lines alike on Linux and Windows"
 }
 
+# A system DLL is one that Windows (here: the Wine prefix) carries in its system folder.
+only_system_dlls() {
+    local program=$1 dll
+    local system_folder="$WINEPREFIX/drive_c/windows/system32"
+    local dlls
+    dlls=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    [ -n "$dlls" ] || fail "objdump lists no DLL for $program"
+    for dll in $dlls; do
+        [ -n "$(find "$system_folder" -maxdepth 1 -iname "$dll" -print -quit)" ] ||
+            fail "$(basename "$program") needs $dll, which is no system DLL"
+    done
+    echo "wine_check: $(basename "$program") imports system DLLs only:" $dlls
+}
+
 manual() {
     local wine_dir=$1 linux_tree=$2 windows_tree=$3 work_dir=$4
     use_prefix "$wine_dir"
@@ -127,8 +142,9 @@ manual() {
     mkdir -p "$(dirname "$scratch")"
     cp -r "$linux_manual" "$scratch"
     rm "$scratch/index.html" "$scratch/bin/input/docbuilder"
-    cp "$windows_tree/$manual/bin/input/docbuilder.exe" "$windows_tree/$manual/bin/input/vrplatform.dll" \
-        "$scratch/bin/input/"
+    local program="$windows_tree/$manual/bin/input/docbuilder.exe"
+    only_system_dlls "$program"
+    cp "$program" "$scratch/bin/input/"
     (cd "$scratch/bin/input" && timeout "$wine_timeout_s" wine docbuilder.exe </dev/null) ||
         fail "docbuilder.exe failed under Wine (status $?)"
     # Windows text mode writes CR LF where Linux writes LF; the page is otherwise the same.

@@ -12,6 +12,7 @@ namespace platform::audio {
 namespace {
 struct OfflineStream {
     Output output = Output::SoundCard;
+    bool headphones = false;
     std::weak_ptr<OfflineRender> source;
     WAVEFORMATEX format = defaultOfflineFormat();
     // Time is counted in frames of the current rate from `rateStartSeconds`, so that rounding
@@ -45,12 +46,21 @@ Output selectedOutput() {
     return stream().output;
 }
 
+bool selectHeadphones(bool headphones) {
+    stream().headphones = headphones;
+    return true;
+}
+
+bool headphonesSelected() {
+    return stream().headphones;
+}
+
 std::shared_ptr<Mixer> openSelectedMixer() {
     OfflineStream& theStream = stream();
     if (theStream.output == Output::SoundCard)
-        return openSoundCardMixer();
+        return openSoundCardMixer(theStream.headphones);
     // A new device starts at the default format until its primary buffer sets one.
-    OfflineMixer offline = openOfflineMixer(defaultOfflineFormat());
+    OfflineMixer offline = openOfflineMixer(defaultOfflineFormat(), theStream.headphones);
     if (offline.render)
         theStream.source = offline.render;
     return offline.mixer;

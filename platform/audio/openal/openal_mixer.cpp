@@ -3,6 +3,9 @@
 #define AL_ALEXT_PROTOTYPES
 #include "platform/audio/openal/openal_mixer.h"
 
+#include "platform/audio/audio_output.h"
+#include "platform/audio/openal/sound_library_log.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -52,6 +55,11 @@ public:
             alcMakeContextCurrent(context_);
     }
     ALCdevice* device() const { return device_; }
+    bool rendersHrtf() const {
+        ALCint hrtf = ALC_FALSE;
+        alcGetIntegerv(device_, ALC_HRTF_SOFT, 1, &hrtf);
+        return hrtf == ALC_TRUE;
+    }
     bool directChannels() const { return directChannels_; }
     bool deferredUpdates() const { return deferredUpdates_; }
     ALint resampler() const { return resampler_; }
@@ -247,10 +255,9 @@ public:
     void setOutputFormat(const WAVEFORMATEX&) override {}
 
     DWORD speakerConfig() const override {
-        ALCint hrtf = ALC_FALSE;
-        alcGetIntegerv(device_->device(), ALC_HRTF_SOFT, 1, &hrtf);
-        return hrtf == ALC_TRUE ? DWORD(DSSPEAKER_HEADPHONE)
-                                : DSSPEAKER_COMBINED(DSSPEAKER_STEREO, DSSPEAKER_GEOMETRY_WIDE);
+        return device_->rendersHrtf()
+                   ? DWORD(DSSPEAKER_HEADPHONE)
+                   : DSSPEAKER_COMBINED(DSSPEAKER_STEREO, DSSPEAKER_GEOMETRY_WIDE);
     }
 
     void beginBatch() override {
@@ -272,7 +279,7 @@ private:
     std::shared_ptr<AlDevice> device_;
 };
 
-std::vector<ALCint> loopbackAttributes(const WAVEFORMATEX& format) {
+std::vector<ALCint> loopbackAttributes(const WAVEFORMATEX& format, bool headphones) {
     // Float output: no dither and no limiter, so the mix is exactly what the sources make.
     return {ALC_FREQUENCY,
             ALCint(format.nSamplesPerSec),
@@ -281,7 +288,7 @@ std::vector<ALCint> loopbackAttributes(const WAVEFORMATEX& format) {
             ALC_FORMAT_TYPE_SOFT,
             ALC_FLOAT_SOFT,
             ALC_HRTF_SOFT,
-            ALC_FALSE,
+            headphones ? ALC_TRUE : ALC_FALSE,
             ALC_OUTPUT_LIMITER_SOFT,
             ALC_FALSE,
             ALC_MONO_SOURCES,
@@ -293,16 +300,20 @@ std::vector<ALCint> loopbackAttributes(const WAVEFORMATEX& format) {
 
 class LoopbackMixer final : public AlMixer, public OfflineRender {
 public:
-    LoopbackMixer(std::shared_ptr<AlDevice> device, const WAVEFORMATEX& format)
-        : AlMixer(std::move(device)), format_(format) {}
+    LoopbackMixer(std::shared_ptr<AlDevice> device, const WAVEFORMATEX& format, bool headphones)
+        : AlMixer(std::move(device)), format_(format), headphones_(headphones) {}
 
+    // Binaural sound keeps the format of the HRTF data, as a system mixer keeps its own.
     void setOutputFormat(const WAVEFORMATEX& format) override {
-        if (!alcResetDeviceSOFT(device()->device(), loopbackAttributes(format).data()))
+        if (headphones_ ||
+            !alcResetDeviceSOFT(device()->device(), loopbackAttributes(format, false).data()))
             return;
         format_ = format;
     }
 
     DWORD speakerConfig() const override {
+        if (device()->rendersHrtf())
+            return DSSPEAKER_HEADPHONE;
         return format_.nChannels == 1
                    ? DWORD(DSSPEAKER_MONO)
                    : DSSPEAKER_COMBINED(DSSPEAKER_STEREO, DSSPEAKER_GEOMETRY_WIDE);
@@ -316,6 +327,7 @@ public:
 
 private:
     WAVEFORMATEX format_;
+    bool headphones_;
 };
 
 std::shared_ptr<AlDevice> createContext(ALCdevice* device, const ALCint* attributes) {
@@ -330,21 +342,29 @@ std::shared_ptr<AlDevice> createContext(ALCdevice* device, const ALCint* attribu
 }
 } // namespace
 
-std::shared_ptr<Mixer> openSoundCardMixer() {
-    const ALCint attributes[] = {ALC_MONO_SOURCES, monoSources, ALC_STEREO_SOURCES, stereoSources,
-                                 0};
-    std::shared_ptr<AlDevice> device = createContext(alcOpenDevice(nullptr), attributes);
-    if (!device)
+std::shared_ptr<Mixer> openSoundCardMixer(bool headphones) {
+    std::vector<ALCint> attributes{ALC_MONO_SOURCES, monoSources, ALC_STEREO_SOURCES,
+                                   stereoSources};
+    // Without headphones asked for, OpenAL Soft's own choice (its configuration, or headphones
+    // it detects) holds.
+    if (headphones)
+        attributes.insert(attributes.end(), {ALC_HRTF_SOFT, ALC_TRUE});
+    attributes.push_back(0);
+    std::shared_ptr<AlDevice> device = createContext(alcOpenDevice(nullptr), attributes.data());
+    if (!device) {
+        logSoundLibraryMessage("the default sound device cannot be opened");
         return nullptr;
+    }
     return std::make_shared<AlMixer>(std::move(device));
 }
 
-OfflineMixer openOfflineMixer(const WAVEFORMATEX& format) {
-    std::shared_ptr<AlDevice> device =
-        createContext(alcLoopbackOpenDeviceSOFT(nullptr), loopbackAttributes(format).data());
+OfflineMixer openOfflineMixer(const WAVEFORMATEX& format, bool headphones) {
+    const WAVEFORMATEX mixFormat = headphones ? binauralFormat() : format;
+    std::shared_ptr<AlDevice> device = createContext(
+        alcLoopbackOpenDeviceSOFT(nullptr), loopbackAttributes(mixFormat, headphones).data());
     if (!device)
         return {};
-    auto mixer = std::make_shared<LoopbackMixer>(std::move(device), format);
+    auto mixer = std::make_shared<LoopbackMixer>(std::move(device), mixFormat, headphones);
     return {mixer, mixer};
 }
 

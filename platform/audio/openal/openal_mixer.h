@@ -15,14 +15,15 @@ public:
     virtual void render(float* frames, size_t frameCount) = 0;
 };
 
-// Null when the default device cannot be opened.
-std::shared_ptr<Mixer> openSoundCardMixer();
+// Null when the default device cannot be opened. With `headphones` the device renders with HRTF.
+std::shared_ptr<Mixer> openSoundCardMixer(bool headphones);
 
 struct OfflineMixer {
     std::shared_ptr<Mixer> mixer;
     std::shared_ptr<OfflineRender> render; // the same object
 };
-// Empty when the loopback device cannot be opened.
-OfflineMixer openOfflineMixer(const WAVEFORMATEX& format);
+// Empty when the loopback device cannot be opened. With `headphones` it renders with HRTF at
+// binauralFormat(), whatever format it is given.
+OfflineMixer openOfflineMixer(const WAVEFORMATEX& format, bool headphones);
 
 } // namespace platform::audio

@@ -26,6 +26,16 @@ Output selectedOutput() {
     return Output::SoundCard;
 }
 
+bool selectHeadphones(bool headphones) {
+    return !headphones;
+}
+
+bool headphonesSelected() {
+    return false;
+}
+
+void setSoundLibraryLog(SoundLibraryLog) {}
+
 RenderedAudio renderOffline(double seconds) {
     // No device is ever offline here: the silence of "no device alive", counted in whole frames
     // of the total so that fractions carry over.
