@@ -23,6 +23,12 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
                 return commandLine;
             }
             commandLine.tracePath = argv[++i];
+        } else if (std::strcmp(argument, "--screenshot") == 0) {
+            if (i + 1 >= argc) {
+                commandLine.error = "--screenshot needs a file name";
+                return commandLine;
+            }
+            commandLine.screenshotPath = argv[++i];
         } else if (argument[0] == '-' && argument[1] == '-') {
             commandLine.error = std::string("unknown option ") + argument;
             return commandLine;
@@ -43,10 +49,12 @@ std::string usageText() {
            "Sound/radio/140.300 STS-134/, the manual in doc/Zephyrin Documentation/index.html.\n"
            "Sound/Cfg/nointro.txt, when present, silences the intro sound.\n"
            "\n"
-           "Usage: Tunedesk [--trace FILE] [--offline]\n"
+           "Usage: Tunedesk [--trace FILE] [--offline] [--screenshot FILE]\n"
            "  --trace FILE  write one line per sound call as it happens (time, buffer, call,\n"
            "                arguments, file played)\n"
            "  --offline     mix the previews without a sound card\n"
+           "  --screenshot FILE  save a picture of the dialog showing the defaults and end,\n"
+           "                reading and writing no file and playing nothing\n"
            "  --help        this text\n";
 }
 

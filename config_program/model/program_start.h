@@ -10,9 +10,10 @@ inline constexpr const char* cannotEnterProgramFolder = "CDDir->Unable to find d
 
 struct CommandLine {
     bool help = false;
-    std::string tracePath; // --trace FILE: one line per sound call, written as it happens
-    bool offline = false;  // --offline: previews are mixed but not played on a sound card
-    std::string error;     // an unknown option or a missing value
+    std::string tracePath;      // --trace FILE: one line per sound call, written as it happens
+    bool offline = false;       // --offline: previews are mixed but not played on a sound card
+    std::string screenshotPath; // --screenshot FILE: a picture of the dialog with the defaults
+    std::string error;          // an unknown option or a missing value
 };
 
 CommandLine parseCommandLine(int argc, const char* const* argv);

@@ -1,10 +1,12 @@
 // Tunedesk on a Linux desktop.
+#include "config_program/model/dialog_ids.h"
 #include "config_program/model/program_start.h"
 #include "config_program/qt/config_dialog_qt.h"
 #include "config_program/qt/platform_services_linux.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -20,6 +22,24 @@ int endRequest[2] = {-1, -1};
 void requestEnd(int) {
     const char signalled = 1;
     [[maybe_unused]] ssize_t written = ::write(endRequest[0], &signalled, 1);
+}
+constexpr int screenshotMaxWidth = 960;
+
+int saveScreenshot(const std::string& path) {
+    LinuxServices services;
+    CZpConfigDlg dialog(services);
+    dialog.model().command(IDC_DEFAULTOPTIONS);
+    dialog.show();
+    QApplication::processEvents();
+    // The manual's pictures are at most 999 pixels a side.
+    QPixmap picture = dialog.grab();
+    if (picture.width() > screenshotMaxWidth)
+        picture = picture.scaledToWidth(screenshotMaxWidth, Qt::SmoothTransformation);
+    if (!picture.save(QString::fromStdString(path))) {
+        std::fprintf(stderr, "Tunedesk: cannot write the screenshot %s\n", path.c_str());
+        return 1;
+    }
+    return 0;
 }
 } // namespace
 
@@ -42,6 +62,8 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     application.setApplicationName("Tunedesk");
+    if (!commandLine.screenshotPath.empty())
+        return saveScreenshot(commandLine.screenshotPath);
     if (!tunedesk::enterProgramFolder())
         QMessageBox::critical(nullptr, tunedesk::messageTitle, tunedesk::cannotEnterProgramFolder);
 
