@@ -159,7 +159,7 @@ void ConfigDialogModel::command(int id) {
     case IDC_CANCEL_AND_EXIT:
         cancel();
         break;
-    case IDC_HELP:
+    case IDC_HELPBUTTON:
         openInShell(services_.openPath(manualPage));
         break;
     case IDC_OPENMP3FOLDER:

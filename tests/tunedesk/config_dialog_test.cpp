@@ -219,7 +219,7 @@ TEST_F(TunedeskDialog, OutdatedAddonBoxWarnsWhenChecked) {
 
 TEST_F(TunedeskDialog, ShellActionsAndTheirErrors) {
     start();
-    dialog->command(IDC_HELP);
+    dialog->command(IDC_HELPBUTTON);
     dialog->command(IDC_OPENMP3FOLDER);
     dialog->command(IDC_LINK);
     EXPECT_EQ(services.opened[0], "doc\\Zephyrin Documentation\\index.html");
@@ -232,7 +232,7 @@ TEST_F(TunedeskDialog, ShellActionsAndTheirErrors) {
           std::pair{tunedesk::ShellResult::noAssociation,
                     "There is no application associated with the given filename extension   \n"}}) {
         services.result = result;
-        dialog->command(IDC_HELP);
+        dialog->command(IDC_HELPBUTTON);
         EXPECT_EQ(view.messages.back(), message);
     }
 }
