@@ -40,6 +40,9 @@ void traceCall(const std::string& object, const char* call, const std::string& a
         return;
     std::fprintf(theTrace.file.get(), "%.3f\t%s\t%s\t%s\t%s\n", theTrace.simulatedSeconds(),
                  object.c_str(), call, arguments.c_str(), bufferName.c_str());
+    // Each line reaches the file as its call happens: a program ended from outside leaves a
+    // complete trace.
+    std::fflush(theTrace.file.get());
 }
 
 bool startTrace(const std::string& path, std::function<double()> simulatedSeconds) {
