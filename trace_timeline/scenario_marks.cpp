@@ -44,6 +44,8 @@ std::string eventLabel(const vrhost::Event& event) {
         return "mfd close";
     case EventKind::Input:
         return "input \"" + event.text + "\"";
+    case EventKind::Call:
+        return event.words.empty() ? "call" : "call " + event.words.front();
     }
     return {};
 }
