@@ -23,9 +23,12 @@ const fs::path tree = VORANTH_TREE;
 constexpr const char* nearBoom = "sound\\vessel\\Sonicbang.wav";
 constexpr const char* airspeedWind = "sound\\vessel\\airspeed.wav";
 constexpr const char* reentryRoar = "sound\\vessel\\reentryfar.wav";
-constexpr const char* capeWind = "sound\\_CustomWindSounds\\Earth_breeze.wav";
+// One of Earth's winds, drawn at random.
+constexpr const char* earthWind = "sound\\_CustomWindSounds\\Earth_";
 constexpr const char* capeAmbience =
     "Sound\\_CustomBaseSounds\\Earth_Cape Canaveral_12000_255_40.wav";
+constexpr const char* launchComplex =
+    "Sound\\_CustomBaseSounds\\Earth_Kennedy Space Center_60000_100_0.wav";
 constexpr const char* playOnce = "0, 0, 0x00000000";
 constexpr const char* playLooping = "0, 0, 0x00000001";
 
@@ -85,6 +88,18 @@ bool playsBetween(const std::vector<Row>& rows, int run, const std::string& file
         }
     }
     return false;
+}
+
+// Whether a file beginning with `file` plays at `time`: its last Play or Stop before is a Play.
+bool playingAt(const std::vector<Row>& rows, int run, const std::string& file, double time) {
+    bool playing = false;
+    for (const Row& row : rows) {
+        if (row.run == run && row.time <= time && row.file.rfind(file, 0) == 0 &&
+            (row.method == "Play" || row.method == "Stop")) {
+            playing = row.method == "Play";
+        }
+    }
+    return playing;
 }
 
 class AirFlights : public testing::Test {
@@ -154,11 +169,24 @@ TEST_F(AirFlights, TheGroundObserverHearsOneBoomAsTheConePasses) {
 }
 
 TEST_F(AirFlights, OnThePadTheBreezeAndTheCapeAmbiencePlay) {
-    EXPECT_TRUE(playsBetween(*demo, 1, capeWind, 10, 11));
-    EXPECT_TRUE(playsBetween(*demo, 1, capeAmbience, 10, 11));
+    for (double time : {10.5, 15.0}) {
+        EXPECT_TRUE(playingAt(*demo, 1, earthWind, time)) << time;
+        EXPECT_TRUE(playingAt(*demo, 1, capeAmbience, time)) << time;
+    }
     std::vector<double> ambienceStops = timesOf(*demo, 1, capeAmbience, "Stop");
     ASSERT_FALSE(ambienceStops.empty());
     EXPECT_NEAR(ambienceStops.front(), 15.5, 0.05); // back into the closed cockpit
+}
+
+TEST_F(AirFlights, ABaseWithoutWindPercentPlaysAloneInTheQuiet) {
+    for (double time : {1.0, 10.0, 19.9}) {
+        EXPECT_TRUE(playingAt(*entry, 3, launchComplex, time)) << time;
+    }
+    for (const Row& row : *entry) {
+        if (row.run == 3 && row.method == "Play") {
+            EXPECT_EQ(row.file.find("_CustomWindSounds"), std::string::npos) << row.time;
+        }
+    }
 }
 
 } // namespace
