@@ -23,6 +23,9 @@ struct SimulatedClock {
     double elapsedSeconds = 0.0;
 };
 SimulatedClock simulated;
+// Every simulated run starts from the same tick: the random generator seeded from it then draws
+// the same numbers, and a flight sounds the same each time (the same wind of the same planet).
+constexpr uint32_t simulatedStartTickMs = 3600000;
 } // namespace
 
 uint32_t tickCountMs() {
@@ -69,7 +72,7 @@ void clearLocalDate() {
 
 void useSimulatedClock(bool enabled) {
     if (enabled && !simulated.enabled) {
-        simulated = SimulatedClock{true, system::tickCountMs(), system::counter(), 0.0};
+        simulated = SimulatedClock{true, simulatedStartTickMs, system::counter(), 0.0};
     }
     simulated.enabled = enabled;
 }

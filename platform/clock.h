@@ -21,7 +21,8 @@ void setLocalDate(int year, int month, int day);
 void clearLocalDate();
 
 // Offline rendering runs faster than real time: the stand-in host then drives the tick and the
-// counter from simulated time, so that every run measures the same intervals.
+// counter from simulated time, so that every run measures the same intervals; the tick starts
+// from the same value in every run.
 void useSimulatedClock(bool enabled);
 void advanceSimulatedClock(double seconds);
 
