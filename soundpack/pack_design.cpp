@@ -205,6 +205,11 @@ void addEnvironmentSounds(std::vector<SoundDesign>& sounds) {
                           bedLevel));
     sounds.push_back(made(baseFolder + "Mars_Olympus_8000_500_60.wav",
                           "Olympus base on Mars: habitat machinery, loop", marsOutpost, bedLevel));
+    // Its range and altitude lie beyond the limits the plug-in clamps them to, and its wind
+    // percent of 0 silences the wind near the complex.
+    sounds.push_back(made(baseFolder + "Earth_Kennedy Space Center_60000_100_0.wav",
+                          "Kennedy Space Center: fans, venting valves, a far horn, loop",
+                          launchComplex, bedLevel));
 }
 
 SoundDesign exchange(const std::string& folder, const std::string& file, const std::string& what,

@@ -123,4 +123,39 @@ Signal marsOutpost() {
     return ambience;
 }
 
+Signal launchComplex() {
+    constexpr double loopSeconds = 14.0;
+    Signal ambience = stereoLoop(
+        "Earth_Kennedy Space Center air", baseRateHz, loopSeconds, 0.4,
+        [](RandomSource& random, size_t frames) {
+            Samples fans = filtered(brownNoise(random, frames), lowPass(baseRateHz, 400.0, 0.7071));
+            filterInPlace(fans, peaking(baseRateHz, 120.0, 2.0, 6.0));
+            Samples breeze = filtered(pinkNoise(random, frames), bandPass(baseRateHz, 800.0, 0.6));
+            modulateAmplitude(breeze, wanderingControl(random, frames, baseRateHz, 0.25), 0.5);
+            return sumOf({{withRms(std::move(fans), -22.0), 1.0},
+                          {withRms(machineryHum(60.0, frames, random), -30.0), 1.0},
+                          {withRms(std::move(breeze), -28.0), 1.0}});
+        });
+    // Valves vent twice per loop; a horn sounds far away once.
+    RandomSource events = RandomSource::forName("Earth_Kennedy Space Center events");
+    for (double start : {1.5, 8.0}) {
+        const size_t ventFrames = framesFor(2.5, baseRateHz);
+        Samples vent =
+            filtered(whiteNoise(events, ventFrames), highPass(baseRateHz, 2000.0, 0.7071));
+        applyEnvelope(vent, adsrEnvelope(baseRateHz, ventFrames, {0.05, 0.3, 0.6, 1.2}, 1.2));
+        vent = withRms(std::move(vent), -26.0);
+        const double pan = events.uniform(0.2, 0.8);
+        mixWrapped(ambience.channels[0], vent, framesFor(start, baseRateHz), std::sqrt(1.0 - pan));
+        mixWrapped(ambience.channels[1], vent, framesFor(start, baseRateHz), std::sqrt(pan));
+    }
+    const size_t hornFrames = framesFor(1.8, baseRateHz);
+    Samples horn = saw(baseRateHz, hornFrames, steadyHz(220.0));
+    filterInPlace(horn, lowPass(baseRateHz, 900.0, 0.7071));
+    applyEnvelope(horn, adsrEnvelope(baseRateHz, hornFrames, {0.1, 0.2, 0.8, 0.5}, 1.2));
+    horn = withRms(std::move(horn), -32.0);
+    mixWrapped(ambience.channels[0], horn, framesFor(11.0, baseRateHz), 0.7);
+    mixWrapped(ambience.channels[1], horn, framesFor(11.0, baseRateHz), 0.6);
+    return ambience;
+}
+
 } // namespace soundpack
