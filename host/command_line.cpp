@@ -73,6 +73,18 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
                 return std::nullopt;
             }
             line.tracePath = *path;
+        } else if (argument == "--mfd-dump") {
+            std::optional<std::string> path = value("an MFD text file to write");
+            if (!path) {
+                return std::nullopt;
+            }
+            line.mfdDumpPath = *path;
+        } else if (argument == "--mfd-png") {
+            std::optional<std::string> path = value("a folder for the MFD pictures");
+            if (!path) {
+                return std::nullopt;
+            }
+            line.mfdPictureFolder = *path;
         } else if (argument == "--no-window") {
             line.withWindow = false;
         } else if (argument == "--quiet") {
@@ -114,6 +126,9 @@ std::string usage() {
            "  --realtime        fly at real-time pace and play on the sound card (without\n"
            "                    one the plug-in takes its silent path)\n"
            "  --trace OUT.tsv   write one line per call that changes what is heard\n"
+           "  --mfd-dump FILE   write the text of each changed MFD repaint: time, x, y,\n"
+           "                    colour (0x00BBGGRR) and text, tab-separated\n"
+           "  --mfd-png DIR     draw each changed MFD repaint into DIR/mfd-TIME.png\n"
            "  --help            this text\n"
            "\n"
            "Prints, with the simulation time, the debug line whenever it changes, the\n"

@@ -27,13 +27,19 @@ protected:
     fs::path trace = fs::temp_directory_path() /
                      ("radio-flight-" + std::to_string(::getpid()) + "-" +
                       testing::UnitTest::GetInstance()->current_test_info()->name() + ".tsv");
-    ~RadioFlights() override { fs::remove(trace); }
+    fs::path pictures = fs::path(trace).replace_extension(".pictures");
+    fs::path dump = fs::path(trace).replace_extension(".mfd");
+    ~RadioFlights() override {
+        fs::remove(trace);
+        fs::remove(dump);
+        fs::remove_all(pictures);
+    }
 
     // Flies a shipped scenario with a trace; returns what vrhost printed.
-    std::string fly(const std::string& scenario) {
+    std::string fly(const std::string& scenario, const std::string& options = "") {
         std::string command = (tree / "vrhost").string() + " --scenario " +
                               (tree / "Scenarios" / scenario).string() + " --trace " +
-                              trace.string() + " 2>&1";
+                              trace.string() + " " + options + " 2>&1";
         std::string output;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (pipe == nullptr) {
@@ -72,7 +78,8 @@ protected:
 };
 
 TEST_F(RadioFlights, LaunchControlPlaysItsProgramAtItsTimesFromTheSwap) {
-    std::string output = fly("launch.vrs");
+    std::string output =
+        fly("launch.vrs", "--mfd-dump " + dump.string() + " --mfd-png " + pictures.string());
     EXPECT_NE(output.find("input: \"128.5\" refused"), std::string::npos);
     EXPECT_NE(output.find("input: \"128.550\" accepted"), std::string::npos);
     EXPECT_NE(output.find("mfd| Com status: On (sequential)"), std::string::npos);
@@ -94,6 +101,21 @@ TEST_F(RadioFlights, LaunchControlPlaysItsProgramAtItsTimesFromTheSwap) {
                                                  "41.000 5 tower.wav"}));
     EXPECT_EQ(rows("Play", "128.550 Launch Control\\").size(), 10u); // five volume samples
     EXPECT_NE(output.find("mfd| Com Frequency: 140.300Mhz"), std::string::npos);
+
+    // The display's pieces of text with their places and colours, and a picture of each page.
+    std::ifstream mfd(dump);
+    std::stringstream content;
+    content << mfd.rdbuf();
+    std::string lines = content.str();
+    EXPECT_NE(lines.find("3.000\t3\t2\t0xFFFFFF\tRadio / Radar / MP3\n"), std::string::npos);
+    EXPECT_NE(lines.find("3.000\t7\t22\t0x00DC00\t---- VHF ----\n"), std::string::npos);
+    EXPECT_NE(lines.find("6.000\t7\t31\t0x00DC00\tCom status: On (sequential)\n"),
+              std::string::npos);
+    EXPECT_NE(lines.find("\t0xC8C8C8\tSHF-K play mode (now:space ext)\n"), std::string::npos);
+    std::ifstream picture(pictures / "mfd-6.000.png", std::ios::binary);
+    char signature[8] = {};
+    picture.read(signature, sizeof signature);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
 }
 
 TEST_F(RadioFlights, TheDockingFlightHearsTheStationAndPlaysMusicOutsideInSpace) {
