@@ -77,6 +77,18 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
                 return std::nullopt;
             }
             line.tracePath = *path;
+        } else if (argument == "--mfd-dump") {
+            std::optional<std::string> path = value("an MFD text file to write");
+            if (!path) {
+                return std::nullopt;
+            }
+            line.mfdDumpPath = *path;
+        } else if (argument == "--mfd-png") {
+            std::optional<std::string> path = value("a folder for the MFD pictures");
+            if (!path) {
+                return std::nullopt;
+            }
+            line.mfdPictureFolder = *path;
         } else if (argument == "--no-window") {
             line.withWindow = false;
         } else if (argument == "--quiet") {
@@ -123,6 +135,9 @@ std::string usage() {
            "                    recorded (44100 Hz stereo); the plug-in's device then\n"
            "                    reports headphones\n"
            "  --trace OUT.tsv   write one line per call that changes what is heard\n"
+           "  --mfd-dump FILE   write the text of each changed MFD repaint: time, x, y,\n"
+           "                    colour (0x00BBGGRR) and text, tab-separated\n"
+           "  --mfd-png DIR     draw each changed MFD repaint into DIR/mfd-TIME.png\n"
            "  --help            this text\n"
            "\n"
            "Prints, with the simulation time, the debug line whenever it changes, the\n"

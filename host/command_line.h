@@ -19,10 +19,12 @@ struct CommandLine {
     std::optional<LocalDate> date;
     bool withWindow = true;
     bool quiet = false;
-    std::string pluginPath; // empty: Modules/Plugin/libZephyrin.so beside the program
-    std::string recordPath; // offline rendering of the whole flight into this WAV file
-    bool realtime = false;  // play on the sound card at real-time pace
-    std::string tracePath;  // one line per call that changes what is heard
+    std::string pluginPath;       // empty: Modules/Plugin/libZephyrin.so beside the program
+    std::string recordPath;       // offline rendering of the whole flight into this WAV file
+    bool realtime = false;        // play on the sound card at real-time pace
+    std::string tracePath;        // one line per call that changes what is heard
+    std::string mfdDumpPath;      // the text of each MFD repaint, with its place and colour
+    std::string mfdPictureFolder; // a PNG of each MFD repaint
 
     // Binaural rendering for headphones, real-time or recorded.
     bool headphones = false;

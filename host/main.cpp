@@ -2,6 +2,7 @@
 #include "host/audio_session.h"
 #include "host/command_line.h"
 #include "host/dynamic_library.h"
+#include "host/mfd_picture.h"
 #include "host/option_settings.h"
 #include "host/plugin_module.h"
 #include "host/scenario_parser.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -97,6 +99,44 @@ int main(int argc, char** argv) {
             std::printf("[%7.2f s] %s\n", simTime, message.c_str());
         }
     });
+    std::ofstream mfdDump;
+    if (!options->mfdDumpPath.empty()) {
+        mfdDump.open(options->mfdDumpPath);
+        if (!mfdDump) {
+            std::fprintf(stderr, "vrhost: cannot write the MFD text to %s\n",
+                         options->mfdDumpPath.c_str());
+            return 2;
+        }
+    }
+    std::string pictureFolder = options->mfdPictureFolder;
+    if (!pictureFolder.empty()) {
+        std::error_code made;
+        std::filesystem::create_directories(pictureFolder, made);
+    }
+    if (mfdDump.is_open() || !pictureFolder.empty()) {
+        simulation.setMfdDump(
+            [&mfdDump, pictureFolder](double simTime, const vrhost::OpenMfd& display) {
+                char field[64];
+                for (const vrhost::DrawnText& text : display.texts()) {
+                    if (mfdDump.is_open()) {
+                        std::snprintf(field, sizeof field, "%.3f\t%d\t%d\t0x%06X\t", simTime,
+                                      text.x, text.y, static_cast<unsigned>(text.colour));
+                        mfdDump << field << text.text << '\n';
+                    }
+                }
+                mfdDump.flush();
+                if (!pictureFolder.empty()) {
+                    std::snprintf(field, sizeof field, "mfd-%.3f.png", simTime);
+                    std::string failure;
+                    if (!vrhost::writeMfdPicture(
+                            (std::filesystem::path(pictureFolder) / field).string(),
+                            static_cast<int>(display.width()), static_cast<int>(display.height()),
+                            display.texts(), failure)) {
+                        std::fprintf(stderr, "vrhost: %s\n", failure.c_str());
+                    }
+                }
+            });
+    }
     if (!quiet) {
         std::vector<std::string> descriptions = simulation.moduleDescriptions();
         for (size_t i = 0; i < modules.size(); ++i) {

@@ -58,15 +58,18 @@ DWORD TextSketchpad::SetTextColor(DWORD colour) {
     return previous;
 }
 
-void TextSketchpad::SetTextAlign(TAlign_horizontal, TAlign_vertical) {}
+void TextSketchpad::SetTextAlign(TAlign_horizontal, TAlign_vertical vertical) {
+    fromBaseline_ = vertical == BASELINE;
+}
 
 bool TextSketchpad::Text(int x, int y, const char* text, int length) {
     if (text == nullptr || length < 0) {
         return false;
     }
     // The length is the caller's; a shorter string ends the text early.
-    texts_.push_back(
-        DrawnText{x, y, colour_, std::string(text, strnlen(text, static_cast<size_t>(length)))});
+    texts_.push_back(DrawnText{
+        x, y, colour_, std::string(text, strnlen(text, static_cast<size_t>(length))),
+        font_ != nullptr && font_->height > 0 ? font_->height : charHeight_, fromBaseline_});
     return true;
 }
 
@@ -123,6 +126,7 @@ OpenMfd::~OpenMfd() {
 std::vector<std::string> OpenMfd::paint() {
     TextSketchpad pad(static_cast<int>(width_ / 35), static_cast<int>(height_ / 28));
     display_->Update(&pad);
+    texts_ = pad.texts();
     return pad.rows();
 }
 

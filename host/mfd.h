@@ -46,6 +46,8 @@ struct DrawnText {
     int y = 0;
     DWORD colour = 0;
     std::string text;
+    int fontHeight = 0;        // pixels: the selected font's, else the character height
+    bool fromBaseline = false; // y is the baseline (else the top of the text)
 };
 
 // A Sketchpad that keeps the text written on it; lines and rectangles leave no text.
@@ -70,6 +72,7 @@ private:
     int charHeight_;
     Font* font_ = nullptr;
     DWORD colour_ = 0x00FFFFFF;
+    bool fromBaseline_ = false;
     std::vector<DrawnText> texts_;
 };
 
@@ -84,8 +87,12 @@ public:
     OpenMfd& operator=(const OpenMfd&) = delete;
 
     const std::string& modeName() const { return modeName_; }
+    DWORD width() const { return width_; }
+    DWORD height() const { return height_; }
     // Redraws the display; returns its text rows.
     std::vector<std::string> paint();
+    // The pieces of text of the last paint, with their place and colour.
+    const std::vector<DrawnText>& texts() const { return texts_; }
     bool pressButton(int button);
     bool pressKey(DWORD key);
     // The labels of the buttons up to the last one that has a label.
@@ -98,6 +105,7 @@ private:
     MFD2* display_;
     DWORD width_;
     DWORD height_;
+    std::vector<DrawnText> texts_;
 };
 
 } // namespace vrhost

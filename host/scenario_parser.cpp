@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
@@ -74,6 +75,23 @@ constexpr NamedValue keyNames[] = {
     {"LSHIFT", 0xA0},  {"RSHIFT", 0xA1}, {"LCONTROL", 0xA2}, {"RCONTROL", 0xA3}, {"LALT", 0xA4},
     {"RALT", 0xA5},
 };
+
+// The keyboard scan code of a letter key, as an MFD receives its keys; 0 for anything else (a
+// digit stays a key code).
+int letterScanCode(const std::string& name) {
+    static const char* const rows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    static const int rowStarts[] = {0x10, 0x1E, 0x2C};
+    if (name.size() != 1 || !std::isalpha(static_cast<unsigned char>(name[0]))) {
+        return 0;
+    }
+    char key = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    for (int row = 0; row < 3; ++row) {
+        if (const char* found = std::strchr(rows[row], key)) {
+            return rowStarts[row] + static_cast<int>(found - rows[row]);
+        }
+    }
+    return 0;
+}
 
 std::string lowercase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -771,7 +789,8 @@ void Parser::timedLine(double time) {
                         number(4, "height")};
         addEvent(time, EventKind::Observer, event);
     } else if (keyword == "mfd") {
-        expectCount(3, 6, "TIME mfd open \"MODE\" [WIDTH HEIGHT] | button N | key N | close");
+        expectCount(3, 6,
+                    "TIME mfd open \"MODE\" [WIDTH HEIGHT] | button N | key N|LETTER | close");
         std::string action = lowercase(word(2));
         Event event;
         if (action == "open") {
@@ -786,8 +805,10 @@ void Parser::timedLine(double time) {
             }
             addEvent(time, EventKind::MfdOpen, event);
         } else if (action == "button" || action == "key") {
-            expectCount(4, 4, "TIME mfd button|key NUMBER");
-            event.number = integer(3, action == "button" ? "button" : "key");
+            expectCount(4, 4, "TIME mfd button NUMBER | key NUMBER|LETTER");
+            int scanCode = action == "key" ? letterScanCode(word(3)) : 0;
+            event.number =
+                scanCode != 0 ? scanCode : integer(3, action == "button" ? "button" : "key");
             addEvent(time, action == "button" ? EventKind::MfdButton : EventKind::MfdKey, event);
         } else if (action == "close") {
             expectCount(3, 3, "TIME mfd close");

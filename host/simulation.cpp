@@ -166,6 +166,9 @@ void Simulation::paintMfd() {
     for (const std::string& row : rows) {
         report("mfd| " + row);
     }
+    if (mfdDump_) {
+        mfdDump_(simTimeS_, *mfd_);
+    }
 }
 
 bool Simulation::answerInputBox(const std::string& text) {

@@ -32,6 +32,8 @@ constexpr double defaultStartMjd = 51544.5;
 class Simulation {
 public:
     using Reporter = std::function<void(double simTimeS, const std::string& message)>;
+    // Receives every piece of text of an MFD repaint that changed what the display shows.
+    using MfdDump = std::function<void(double simTimeS, const OpenMfd& display)>;
 
     // The plug-ins receive every callback in this order.
     explicit Simulation(std::vector<PluginCallbacks> plugins);
@@ -41,6 +43,7 @@ public:
 
     // Receives the debug line and annotation changes, the MFD text and the host's remarks.
     void setReporter(Reporter reporter);
+    void setMfdDump(MfdDump dump) { mfdDump_ = std::move(dump); }
     void setStartMjd(double mjd) { startMjd_ = mjd; }
     // Drives the platform's millisecond tick and counter from the frame steps (on by default,
     // back to the real clock when the simulation ends), so that faster-than-real-time runs
@@ -86,6 +89,7 @@ private:
 
     std::vector<PluginCallbacks> plugins_;
     Reporter reporter_;
+    MfdDump mfdDump_;
     double startMjd_ = defaultStartMjd;
     double simTimeS_ = 0.0;
     bool simulatedClock_ = true;

@@ -9,6 +9,7 @@
 #include "platform/win_types.h"
 
 #include <cstddef>
+#include <cstring>
 
 #if defined(_WIN32)
 #define VRPLUGIN_CALLBACK extern "C" __declspec(dllexport)
@@ -272,6 +273,16 @@ public:
     virtual bool Update(Sketchpad*) { return false; }
 
 protected:
+    // Writes the mode's title in the display's top line, as the simulator frames every mode.
+    bool Title(Sketchpad* sketchpad, const char* title) const {
+        if (sketchpad == nullptr || title == nullptr) {
+            return false;
+        }
+        sketchpad->SetTextColor(0x00FFFFFF);
+        sketchpad->SetTextAlign(Sketchpad::LEFT, Sketchpad::TOP);
+        return sketchpad->Text(cw / 2, ch / 4, title, static_cast<int>(std::strlen(title)));
+    }
+
     DWORD W, H; // display size, pixels
     int cw, ch; // character width and height, pixels
     VESSEL* pV; // the vessel the display belongs to

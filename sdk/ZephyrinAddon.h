@@ -186,7 +186,7 @@ _Static_assert(sizeof(ConeParameters) == 40, "the cone crosses the interface as 
     /* Switches the air conditioning of a focus vessel without id; 0 for other vessels. */         \
     ZEPHYRIN_EXPORT(int, ControlAircond, (int value))                                              \
     /* Tunes the radio to a frequency text such as "131.900". */                                   \
-    ZEPHYRIN_EXPORT(int, SetFrequency, (char* frequency))                                          \
+    ZEPHYRIN_EXPORT(int, SetFrequency, (const char* frequency))                                    \
     /* The older id-less functions: they act on the focus vessel while no add-on connected it.     \
      * New add-ons use the functions above. */                                                     \
     ZEPHYRIN_EXPORT(int, LoadVesselWaveZephx, (int wave, const char* file))                        \

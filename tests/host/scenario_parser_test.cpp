@@ -70,7 +70,7 @@ run "first flight" until 20
     16   observer 1000 50 2
     17   mfd open "Radio/mp3 Panel" 300 300
     17   mfd button 3
-    17   mfd key 0x13
+    17   mfd key R
     18   mfd close
     19   input "123.45"
 end

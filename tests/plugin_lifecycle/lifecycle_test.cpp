@@ -135,7 +135,8 @@ TEST_F(Lifecycle, AWindowRunOpensAndClosesTheDevice) {
                 "   Attempt to create Primary buffer: 22050hz 16bits 3d: yes\n",
                 "   3D primary buffer initialised OK\n", "directsound initialised - OK\n",
                 "Passed RenderViewport - Ok\n", "Attempting Mp3 initialisation...\n",
-                "ERROR Mp3 NOT initialised\n", "Focus changed attempting to load vessel wave\n",
+                "MP3 ERROR-> no MP3 found in the mp3 directory\n", "Mp3 initialised - Ok\n",
+                "Focus changed attempting to load vessel wave\n",
                 "Focus changed load vessel wave - OK\n"}));
     EXPECT_EQ(run.soundsReady, 1);
     EXPECT_EQ(run.currentVesselIndex, LEGACY_SOUND_ID);

@@ -1,0 +1,7 @@
+#include "plugin/radio/radio_state.h"
+
+namespace zephyrin {
+
+RadioState radio;
+
+} // namespace zephyrin
