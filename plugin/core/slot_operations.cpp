@@ -7,6 +7,7 @@
 #include "plugin/core/plugin_state.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -184,8 +185,11 @@ void PlayWave(StockSoundSlot& slot, int looping, int volume, int frequency, int 
     if (frequency != 0) {
         frequency = std::clamp(frequency, lowestFrequencyHz, highestFrequencyHz);
         if (slot.baseFrequency > lowestScalableBaseFrequencyHz && referenceFrequency > 0) {
-            frequency = static_cast<int>(static_cast<double>(frequency) / referenceFrequency *
-                                         slot.baseFrequency);
+            // Multiplied first in integers: a file at the reference rate plays the very
+            // frequency asked for, which a division first would round down by 1 Hz.
+            frequency = static_cast<int>(static_cast<int64_t>(frequency) *
+                                         static_cast<int64_t>(slot.baseFrequency) /
+                                         referenceFrequency);
         }
     }
     // Compared after the scaling, in the unit the last play was stored in.
