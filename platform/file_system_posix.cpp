@@ -205,7 +205,8 @@ FILE* openFile(const char* systemPath, const char* mode) {
 }
 
 bool seekFile(FILE* file, int64_t offset) {
-    return file != nullptr && offset >= 0 && ::fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+    return file != nullptr && offset >= 0 &&
+           ::fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
 }
 
 int64_t tellFile(FILE* file) {

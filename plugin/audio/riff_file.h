@@ -20,8 +20,8 @@ constexpr uint32_t listId = fourCC('L', 'I', 'S', 'T');
 
 struct RiffChunk {
     uint32_t id = 0;
-    uint32_t size = 0;     // bytes of data, without the pad byte of an odd size
-    uint32_t formType = 0; // RIFF and LIST chunks only
+    uint32_t size = 0;      // bytes of data, without the pad byte of an odd size
+    uint32_t formType = 0;  // RIFF and LIST chunks only
     int64_t dataOffset = 0; // where the data begins; for RIFF and LIST, at the form type
 };
 

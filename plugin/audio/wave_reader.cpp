@@ -172,8 +172,8 @@ HRESULT WaveReader::read(BYTE* out, DWORD bytes, DWORD* bytesRead) {
         DWORD framesWanted = (amount - copied + keptBytes - 1) / keptBytes;
         DWORD chunkFrames = framesWanted < framesPerChunk ? framesWanted : framesPerChunk;
         const DWORD chunkBytes = chunkFrames * frameBytes;
-        const DWORD gotBytes = endOfShortData(
-            chunkBytes, static_cast<DWORD>(file_.read(frames, chunkBytes)));
+        const DWORD gotBytes =
+            endOfShortData(chunkBytes, static_cast<DWORD>(file_.read(frames, chunkBytes)));
         if (gotBytes < chunkBytes) {
             chunkFrames = gotBytes / frameBytes;
             if (chunkFrames == 0) {

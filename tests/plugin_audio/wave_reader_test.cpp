@@ -189,10 +189,12 @@ TEST_F(WaveReaderTest, MonoModeReadsCutDataAsFarAsItGoes) {
 TEST_F(WaveReaderTest, AChunkRunningPastTheEndOfTheFileEndsTheSearch) {
     for (uint32_t claimed : {0x7FFFFFF8u, 0x80000000u, 0xFFFFFFF8u}) {
         WaveLayout layout;
-        layout.chunksBeforeFormat = "junk" + std::string(reinterpret_cast<const char*>(&claimed), 4);
+        layout.chunksBeforeFormat =
+            "junk" + std::string(reinterpret_cast<const char*>(&claimed), 4);
         folder.write("huge.wav", waveFile(layout, pcm16({1})));
         EXPECT_LT(reader.open("huge.wav"), 0) << claimed;
-        EXPECT_EQ(log(), "FAILED: mmioDescend  DX Code: E_FAIL\nFAILED: ReadMMIO  DX Code: E_FAIL\n")
+        EXPECT_EQ(log(),
+                  "FAILED: mmioDescend  DX Code: E_FAIL\nFAILED: ReadMMIO  DX Code: E_FAIL\n")
             << claimed;
     }
 }

@@ -57,8 +57,12 @@ TEST_F(SlotTest, AMissingFileLeavesTheSlotEmptyAndSaysWhich) {
     LoadWave(slot, "sound\\vessel\\none.wav", 0);
     EXPECT_EQ(slot.sound, nullptr);
     EXPECT_STREQ(slot.fileName, "");
-    EXPECT_NE(log().find("LoadWave->unable to find wave: sound\\vessel\\none.wav"),
+    const std::string written = log();
+    EXPECT_NE(written.find("LoadWave->unable to find wave: sound\\vessel\\none.wav"),
               std::string::npos);
+    // One try, one line a failed step, one failure counted.
+    EXPECT_EQ(written.find("FindResource"), written.rfind("FindResource"));
+    EXPECT_EQ(waveStatistics.failed, 1);
     playWaveSimple(slot, 1, 255);
     EXPECT_EQ(SetWaveVolume(slot, 100), 0);
     EXPECT_EQ(isSlotPlaying(slot), 0);
