@@ -6,7 +6,7 @@ DEMO_SOUND := build/demo.wav
 DEMO_TRACE := build/demo-trace.tsv
 DEMO_TIMELINE := build/demo-timeline.svg
 
-.PHONY: test demo deps configure build
+.PHONY: test demo deps configure build sanitize fuzz soak
 
 DEPS := test
 demo: DEPS := demo
@@ -20,8 +20,27 @@ configure: deps
 build: configure
 	@cmake --build --preset default
 
-test: build
+test: build sanitize
 	@ctest --preset default
+	@ctest --preset sanitize
+
+# The same tree under AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/); make
+# test runs the plug-in, platform and host tests, the fuzz corpora and the short soak in it.
+sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+
+# Every parser of outside input under libFuzzer, FUZZ_SECONDS each (build-fuzz/).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# The long soak, in the sanitizer tree: 60 vessels, 40 window opens a flight, every stock sound
+# file missing, cut short or noise in turn.
+soak: sanitize
+	@tests/soak/soak.sh build-sanitize/Voranth build-sanitize/soak-long long
 
 demo: build
 	@$(SIMULATOR)/vrhost --scenario $(SIMULATOR)/Scenarios/demo.vrs \

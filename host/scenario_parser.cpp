@@ -1,5 +1,7 @@
 #include "host/scenario_parser.h"
 
+#include "shared/decimal_number.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -121,6 +123,8 @@ private:
     void expectCount(size_t minimum, size_t maximum, const char* usage) const;
     double number(size_t index, const char* what) const;
     int integer(size_t index, const char* what) const;
+    // A whole number, or a hexadecimal one written 0x...: key codes are given either way.
+    int keyCode(size_t index, const char* what) const;
     VECTOR3 vector(size_t index, const char* what) const;
     int named(size_t index, const NamedValue* names, size_t count, const char* what) const;
     template <size_t N>
@@ -202,9 +206,9 @@ double Parser::number(size_t index, const char* what) const {
         fail(std::string("missing ") + what);
     }
     const std::string& text = tokens_[index].text;
-    char* end = nullptr;
-    double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(value)) {
+    double value = 0;
+    if (text.empty() || text[0] == ' ' || text[0] == '\t' ||
+        zephyrin::readDecimalNumber(text.c_str(), value) != text.size()) {
         fail(std::string("bad ") + what + " '" + text + "': a number is expected");
     }
     return value;
@@ -216,6 +220,19 @@ int Parser::integer(size_t index, const char* what) const {
         fail(std::string("bad ") + what + " '" + word(index) + "': a whole number is expected");
     }
     return static_cast<int>(value);
+}
+
+int Parser::keyCode(size_t index, const char* what) const {
+    const std::string text = index < tokens_.size() ? word(index) : "";
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        char* end = nullptr;
+        const long code = std::strtol(text.c_str() + 2, &end, 16);
+        if (std::isxdigit(static_cast<unsigned char>(text[2])) != 0 && *end == '\0' &&
+            code <= 0xFFFF) {
+            return static_cast<int>(code);
+        }
+    }
+    return integer(index, what);
 }
 
 VECTOR3 Parser::vector(size_t index, const char* what) const {
@@ -807,8 +824,9 @@ void Parser::timedLine(double time) {
         } else if (action == "button" || action == "key") {
             expectCount(4, 4, "TIME mfd button NUMBER | key NUMBER|LETTER");
             int scanCode = action == "key" ? letterScanCode(word(3)) : 0;
-            event.number =
-                scanCode != 0 ? scanCode : integer(3, action == "button" ? "button" : "key");
+            event.number = scanCode != 0        ? scanCode
+                           : action == "button" ? integer(3, "button")
+                                                : keyCode(3, "key");
             addEvent(time, action == "button" ? EventKind::MfdButton : EventKind::MfdKey, event);
         } else if (action == "close") {
             expectCount(3, 3, "TIME mfd close");

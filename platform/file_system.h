@@ -1,6 +1,7 @@
 // Files as the system names them: backslash paths in any case, relative to the current folder.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,6 +17,13 @@ std::string resolvePath(const char* systemPath);
 // fopen with the C modes. A text-mode read ("r", "rt") reads as Windows text mode does: a CR LF
 // pair reads as LF and a Ctrl-Z ends the file.
 FILE* openFile(const char* systemPath, const char* mode);
+
+// Positions and sizes of open files in 64 bits: `long` is 32 bits on Windows, where a seek to
+// 2 GiB or more would go backwards.
+bool seekFile(FILE* file, int64_t offset);
+int64_t tellFile(FILE* file);
+// -1 when the size cannot be had; the position is left where it was.
+int64_t fileSize(FILE* file);
 
 bool setCurrentFolder(const char* systemPath);
 

@@ -204,6 +204,15 @@ FILE* openFile(const char* systemPath, const char* mode) {
     return std::fopen(path.c_str(), posixMode.c_str());
 }
 
+bool seekFile(FILE* file, int64_t offset) {
+    return file != nullptr && offset >= 0 &&
+           ::fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+int64_t tellFile(FILE* file) {
+    return file == nullptr ? -1 : static_cast<int64_t>(::ftello(file));
+}
+
 bool setCurrentFolder(const char* systemPath) {
     std::string path = resolvePath(systemPath);
     return !path.empty() && ::chdir(path.c_str()) == 0;

@@ -17,6 +17,14 @@ FILE* openFile(const char* systemPath, const char* mode) {
     return std::fopen(systemPath, mode);
 }
 
+bool seekFile(FILE* file, int64_t offset) {
+    return file != nullptr && offset >= 0 && ::_fseeki64(file, offset, SEEK_SET) == 0;
+}
+
+int64_t tellFile(FILE* file) {
+    return file == nullptr ? -1 : ::_ftelli64(file);
+}
+
 bool setCurrentFolder(const char* systemPath) {
     return systemPath != nullptr && *systemPath != '\0' && ::SetCurrentDirectoryA(systemPath);
 }

@@ -5,23 +5,31 @@
 namespace zephyrin {
 
 namespace {
-constexpr long chunkHeaderBytes = 8;
-constexpr long formTypeBytes = 4;
+constexpr int64_t chunkHeaderBytes = 8;
+constexpr int64_t formTypeBytes = 4;
 
 uint32_t littleEndian32(const uint8_t* bytes) {
     return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-long paddedSize(uint32_t size) {
-    return static_cast<long>(size) + static_cast<long>(size & 1);
+int64_t paddedSize(uint32_t size) {
+    return static_cast<int64_t>(size) + static_cast<int64_t>(size & 1);
 }
 } // namespace
 
 bool RiffFile::open(const char* fileName) {
     close();
     file_ = platform::openFile(fileName, "rb");
-    return file_ != nullptr;
+    if (file_ == nullptr) {
+        return false;
+    }
+    fileBytes_ = platform::fileSize(file_);
+    if (fileBytes_ < 0) {
+        close();
+        return false;
+    }
+    return true;
 }
 
 void RiffFile::close() {
@@ -39,7 +47,7 @@ bool RiffFile::readHeader(RiffChunk& chunk) {
     chunk.id = littleEndian32(header);
     chunk.size = littleEndian32(header + 4);
     chunk.formType = 0;
-    chunk.dataOffset = std::ftell(file_);
+    chunk.dataOffset = platform::tellFile(file_);
     if (chunk.id == riffId || chunk.id == listId) {
         uint8_t formType[formTypeBytes];
         if (read(formType, sizeof formType) != sizeof formType) {
@@ -54,10 +62,13 @@ bool RiffFile::descend(RiffChunk& chunk, const RiffChunk* parent, uint32_t wante
     if (file_ == nullptr) {
         return false;
     }
-    long parentEnd = parent == nullptr ? -1 : parent->dataOffset + paddedSize(parent->size);
+    int64_t searchEnd = fileBytes_;
+    if (parent != nullptr && parent->dataOffset + paddedSize(parent->size) < searchEnd) {
+        searchEnd = parent->dataOffset + paddedSize(parent->size);
+    }
     for (;;) {
-        long headerAt = std::ftell(file_);
-        if (parentEnd >= 0 && headerAt + chunkHeaderBytes > parentEnd) {
+        const int64_t headerAt = platform::tellFile(file_);
+        if (headerAt < 0 || headerAt + chunkHeaderBytes > searchEnd) {
             return false;
         }
         if (!readHeader(chunk)) {
@@ -66,7 +77,8 @@ bool RiffFile::descend(RiffChunk& chunk, const RiffChunk* parent, uint32_t wante
         if (wantedId == 0 || chunk.id == wantedId) {
             return true;
         }
-        if (!seek(chunk.dataOffset + paddedSize(chunk.size))) {
+        const int64_t nextHeaderAt = chunk.dataOffset + paddedSize(chunk.size);
+        if (nextHeaderAt > fileBytes_ || !seek(nextHeaderAt)) {
             return false;
         }
     }
@@ -76,8 +88,8 @@ bool RiffFile::ascend(const RiffChunk& chunk) {
     return seek(chunk.dataOffset + paddedSize(chunk.size));
 }
 
-bool RiffFile::seek(long offset) {
-    return file_ != nullptr && std::fseek(file_, offset, SEEK_SET) == 0;
+bool RiffFile::seek(int64_t offset) {
+    return file_ != nullptr && platform::seekFile(file_, offset);
 }
 
 size_t RiffFile::read(void* out, size_t bytes) {

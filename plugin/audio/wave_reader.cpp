@@ -51,6 +51,7 @@ void WaveReader::freeFormat() {
 HRESULT WaveReader::open(const char* fileName) {
     monoMode = 0;
     splitMark = 0;
+    shortDataReported_ = false;
     freeFormat();
 
     // Wave resources of the executable are where a file of that name is missing; this platform
@@ -110,7 +111,9 @@ HRESULT WaveReader::readHeader() {
         freeFormat();
         return logDxTrace("mmioAscend", E_FAIL);
     }
-    storedFrameBytes_ = format->nBlockAlign;
+    // The frame of the samples as stored follows from the channels and the sample size; the
+    // header's block alignment is a claim that a broken file gets wrong.
+    storedFrameBytes_ = static_cast<DWORD>(format->nChannels) * format->wBitsPerSample / 8;
     return S_OK;
 }
 
@@ -125,6 +128,19 @@ HRESULT WaveReader::rewind() {
     return S_OK;
 }
 
+DWORD WaveReader::endOfShortData(DWORD wanted, DWORD got) {
+    if (got < wanted) {
+        // The file ends inside its data: what was read plays, the rest stays silent, and the
+        // shortfall is told once per file.
+        remaining = 0;
+        if (!shortDataReported_) {
+            shortDataReported_ = true;
+            logDxTrace("mmioinfoIn.pchNext", E_FAIL);
+        }
+    }
+    return got;
+}
+
 HRESULT WaveReader::read(BYTE* out, DWORD bytes, DWORD* bytesRead) {
     if (!file_.isOpen()) {
         return CO_E_NOTINITIALIZED;
@@ -137,16 +153,16 @@ HRESULT WaveReader::read(BYTE* out, DWORD bytes, DWORD* bytesRead) {
     remaining -= amount;
 
     if (monoMode == 0) {
-        if (file_.read(out, amount) != amount) {
-            return logDxTrace("mmioinfoIn.pchNext", E_FAIL);
-        }
-        *bytesRead = amount;
+        *bytesRead = endOfShortData(amount, static_cast<DWORD>(file_.read(out, amount)));
         return S_OK;
     }
 
     // Each stored frame holds the two channels side by side; keep the half the selector names.
     channelSelector = channelSelector == 0 ? 1 : 0;
-    const DWORD frameBytes = storedFrameBytes_ >= 2 ? storedFrameBytes_ : 2;
+    DWORD frameBytes = storedFrameBytes_ >= 2 ? storedFrameBytes_ : 2;
+    if (frameBytes > copyChunkBytes) {
+        frameBytes = copyChunkBytes;
+    }
     const DWORD keptBytes = frameBytes / 2;
     const DWORD keptOffset = channelSelector == 0 ? 0 : keptBytes;
     const DWORD framesPerChunk = copyChunkBytes / frameBytes;
@@ -155,8 +171,14 @@ HRESULT WaveReader::read(BYTE* out, DWORD bytes, DWORD* bytesRead) {
     while (copied < amount) {
         DWORD framesWanted = (amount - copied + keptBytes - 1) / keptBytes;
         DWORD chunkFrames = framesWanted < framesPerChunk ? framesWanted : framesPerChunk;
-        if (file_.read(frames, chunkFrames * frameBytes) != chunkFrames * frameBytes) {
-            return logDxTrace("mmioinfoIn.pchNext", E_FAIL);
+        const DWORD chunkBytes = chunkFrames * frameBytes;
+        const DWORD gotBytes =
+            endOfShortData(chunkBytes, static_cast<DWORD>(file_.read(frames, chunkBytes)));
+        if (gotBytes < chunkBytes) {
+            chunkFrames = gotBytes / frameBytes;
+            if (chunkFrames == 0) {
+                break;
+            }
         }
         DWORD wholeFrames = (amount - copied) / keptBytes;
         if (wholeFrames > chunkFrames) {
@@ -170,8 +192,11 @@ HRESULT WaveReader::read(BYTE* out, DWORD bytes, DWORD* bytesRead) {
                         amount - copied);
             copied = amount;
         }
+        if (gotBytes < chunkBytes) {
+            break;
+        }
     }
-    *bytesRead = amount;
+    *bytesRead = copied;
     return S_OK;
 }
 

@@ -35,12 +35,15 @@ public:
 private:
     HRESULT readHeader();
     void freeFormat();
+    // Returns `got`; below `wanted` the data has ended early.
+    DWORD endOfShortData(DWORD wanted, DWORD got);
 
     RiffFile file_;
     RiffChunk riffChunk_;
     RiffChunk dataChunk_;
     // Bytes of one frame of the file as stored; a mono-mode read keeps half of each.
     DWORD storedFrameBytes_ = 0;
+    bool shortDataReported_ = false;
 };
 
 } // namespace zephyrin

@@ -202,9 +202,12 @@ void updateEngineCones(VESSEL& vessel) {
             !coneDirection(static_cast<ConedSound>(sound), vessel, air, direction)) {
             continue;
         }
-        if (!sameDirection(direction, cones.cache[sound].direction)) {
-            setCone(static_cast<ConedSound>(sound), direction,
-                    coneOutsideVolume(static_cast<ConedSound>(sound), cones.machConeValue));
+        // A jump across mach 1 in one frame can change the outside volume alone.
+        const int outsideVolume =
+            coneOutsideVolume(static_cast<ConedSound>(sound), cones.machConeValue);
+        if (!sameDirection(direction, cones.cache[sound].direction) ||
+            outsideVolume != cones.cache[sound].outsideVolume) {
+            setCone(static_cast<ConedSound>(sound), direction, outsideVolume);
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "plugin/core/advanced_configuration.h"
 
+#include "shared/decimal_number.h"
+
 #include "platform/file_system.h"
 #include "plugin/core/log.h"
 
@@ -101,7 +103,8 @@ void readLine(const char* line, FileValues& values) {
     char value[1024];
     for (const NumberKey& number : numberKeys) {
         if (valueOfKey(line, number.key, value, sizeof value)) {
-            values.*number.value = std::clamp(std::atof(value), smallestNumber, largestNumber);
+            values.*number.value =
+                std::clamp(decimalNumberOrZero(value), smallestNumber, largestNumber);
             return;
         }
     }

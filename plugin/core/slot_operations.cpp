@@ -7,6 +7,7 @@
 #include "plugin/core/plugin_state.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -149,11 +150,13 @@ void LoadWave(StockSoundSlot& slot, const char* file, int staticRequest) {
     }
     // One more try in software: the hardware may have run out of static buffers since it
     // reported them free. The name is not kept, so that the next load of the file tries the
-    // hardware again.
-    result = createSlotSound(slot, file, flags2D);
-    if (SUCCEEDED(result)) {
-        slot.baseFrequency = static_cast<float>(slot.sound->getFrequency());
-        return;
+    // hardware again. A load that asked for no static buffer would only fail again.
+    if (askStatic) {
+        result = createSlotSound(slot, file, flags2D);
+        if (SUCCEEDED(result)) {
+            slot.baseFrequency = static_cast<float>(slot.sound->getFrequency());
+            return;
+        }
     }
     logTextError(result, "LoadWave->unable to find wave:", file);
 }
@@ -184,8 +187,11 @@ void PlayWave(StockSoundSlot& slot, int looping, int volume, int frequency, int 
     if (frequency != 0) {
         frequency = std::clamp(frequency, lowestFrequencyHz, highestFrequencyHz);
         if (slot.baseFrequency > lowestScalableBaseFrequencyHz && referenceFrequency > 0) {
-            frequency = static_cast<int>(static_cast<double>(frequency) / referenceFrequency *
-                                         slot.baseFrequency);
+            // Multiplied first in integers: a file at the reference rate plays the very
+            // frequency asked for, which a division first would round down by 1 Hz.
+            frequency =
+                static_cast<int>(static_cast<int64_t>(frequency) *
+                                 static_cast<int64_t>(slot.baseFrequency) / referenceFrequency);
         }
     }
     // Compared after the scaling, in the unit the last play was stored in.

@@ -66,7 +66,7 @@ inline StockSoundSlot& stockSlot(StockSlot slot) {
     return stockSlots[slot];
 }
 
-// Zeroes every slot without touching its sound: the window open starts from nothing.
+// Releases the sound of every slot and zeroes the slot: the window open starts from nothing.
 void emptyStockSlots();
 // Stops, rewinds and destroys every stock sound, then empties the slots.
 void stopAndEmptyAllStockSlots();

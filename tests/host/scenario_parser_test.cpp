@@ -172,6 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadScenario{"UnknownKeyword", "fly high\n", 1, "unknown keyword 'fly'"},
         BadScenario{"BadNumber", "framerate fast\n", 1, "bad frame rate 'fast'"},
+        BadScenario{"HexadecimalNumber", "framerate 0x20\n", 1, "bad frame rate '0x20'"},
+        BadScenario{"InfiniteNumber", "framerate inf\n", 1, "bad frame rate 'inf'"},
+        BadScenario{"NotANumber", VESSEL RUN_START "  nan hover 1\nend\n", 4, "'nan'"},
         BadScenario{"FrameRateRange", "framerate 0.5\n", 1, "between 1 and 1000"},
         BadScenario{"MissingArgument", VESSEL "base Cape 28\n", 3,
                     "expected: base NAME LATITUDE LONGITUDE"},

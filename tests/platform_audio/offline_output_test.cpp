@@ -5,6 +5,7 @@
 #include "tests/platform_audio/offline_device.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -49,6 +50,67 @@ TEST_F(OfflineOutput, RendersAtThePrimaryBuffersFormat) {
     DWORD speakers = 0;
     ASSERT_EQ(directSound->GetSpeakerConfig(&speakers), DS_OK);
     EXPECT_EQ(speakers, DWORD(DSSPEAKER_MONO));
+}
+
+TEST_F(OfflineOutput, ThePrimaryBufferMixesAt24And32Bits) {
+    for (WORD bits : {WORD(24), WORD(32)}) {
+        DSBUFFERDESC description{
+            sizeof(DSBUFFERDESC), DSBCAPS_PRIMARYBUFFER, 0, 0, nullptr, GUID_NULL};
+        IDirectSoundBuffer* primary = nullptr;
+        ASSERT_EQ(directSound->CreateSoundBuffer(&description, &primary, nullptr), DS_OK);
+        const WAVEFORMATEX format = pcmFormat(2, 22050, bits);
+        ASSERT_EQ(primary->SetFormat(&format), DS_OK) << bits;
+        primary->Release();
+        auto sound = tone(441, 0);
+        ASSERT_EQ(sound->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+        renderOffline(0.1);
+        const auto audio = renderOffline(0.1);
+        ASSERT_EQ(audio.format.wBitsPerSample, bits);
+        const unsigned sampleBytes = bits / 8u;
+        ASSERT_NEAR(double(audio.samples.size()), 2205.0 * 2 * sampleBytes, 2.0 * 2 * sampleBytes);
+        // The highest sample, as a fraction of full scale: the tone's quarter amplitude
+        // shared by two channels.
+        double peak = 0;
+        for (size_t at = 0; at + sampleBytes <= audio.samples.size(); at += sampleBytes) {
+            int64_t value = int8_t(audio.samples[at + sampleBytes - 1]);
+            for (unsigned byte = sampleBytes - 1; byte-- > 0;)
+                value = value * 256 + audio.samples[at + byte];
+            peak = std::max(peak, std::abs(double(value)) / std::ldexp(1.0, bits - 1));
+        }
+        EXPECT_GT(peak, 0.1) << bits;
+        EXPECT_LT(peak, 0.3) << bits;
+    }
+}
+
+TEST_F(OfflineOutput, AFourChannel24BitBufferPlaysIn2DMixedToTwoChannels) {
+    // Front left and back left hold a tone, front right and back right silence.
+    const std::vector<int16_t> sine = sineSamples(441, 22050, 0.5, 0.5);
+    std::vector<uint8_t> samples;
+    for (int16_t value : sine) {
+        for (int channel = 0; channel < 4; ++channel) {
+            const int32_t stored = channel % 2 == 0 ? int32_t(value) * 256 : 0;
+            for (int byte = 0; byte < 3; ++byte)
+                samples.push_back(uint8_t((uint32_t(stored) >> (8 * byte)) & 0xFF));
+        }
+    }
+    WAVEFORMATEX format = pcmFormat(4, 22050, 24);
+    DSBUFFERDESC description{sizeof(DSBUFFERDESC), 0, DWORD(samples.size()), 0, &format, GUID_NULL};
+    IDirectSoundBuffer* buffer = nullptr;
+    ASSERT_EQ(directSound->CreateSoundBuffer(&description, &buffer, nullptr), DS_OK);
+    Held<IDirectSoundBuffer> held(buffer);
+    void* data = nullptr;
+    DWORD bytes = 0;
+    ASSERT_EQ(buffer->Lock(0, 0, &data, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER), DS_OK);
+    std::memcpy(data, samples.data(), bytes);
+    ASSERT_EQ(buffer->Unlock(data, bytes, nullptr, 0), DS_OK);
+    ASSERT_EQ(buffer->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+
+    const Levels levels = levelsOver(0.2);
+    EXPECT_GT(levels.left, 0.1);
+    EXPECT_LT(levels.right, 0.001);
+    DWORD playCursor = 0;
+    ASSERT_EQ(buffer->GetCurrentPosition(&playCursor, nullptr), DS_OK);
+    EXPECT_EQ(playCursor % format.nBlockAlign, 0u) << "in the frames of the buffer as created";
 }
 
 TEST_F(OfflineOutput, FractionsOfAFrameCarryOver) {

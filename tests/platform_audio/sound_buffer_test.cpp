@@ -168,7 +168,11 @@ TEST_F(SoundBufferTest, ControlsMustHaveBeenAskedFor) {
 TEST_F(SoundBufferTest, DescriptionsAreCheckedAsDirectSoundChecksThem) {
     WAVEFORMATEX mono = pcmFormat(1, 22050, 16);
     WAVEFORMATEX stereo = pcmFormat(2, 22050, 16);
-    WAVEFORMATEX float32 = pcmFormat(1, 22050, 32);
+    WAVEFORMATEX pcm32 = pcmFormat(1, 22050, 32);
+    WAVEFORMATEX quad = pcmFormat(4, 22050, 16);
+    WAVEFORMATEX stereo24 = pcmFormat(2, 22050, 24);
+    WAVEFORMATEX pcm12 = pcmFormat(1, 22050, 12);
+    WAVEFORMATEX nineChannels = pcmFormat(9, 22050, 16);
     struct Case {
         const char* what;
         DSBUFFERDESC description;
@@ -184,7 +188,19 @@ TEST_F(SoundBufferTest, DescriptionsAreCheckedAsDirectSoundChecksThem) {
          {sizeof(DSBUFFERDESC) + 4, 0, 4410, 0, &mono, GUID_NULL},
          DSERR_INVALIDPARAM},
         {"no format", {sizeof(DSBUFFERDESC), 0, 4410, 0, nullptr, GUID_NULL}, DSERR_INVALIDPARAM},
-        {"32 bits", {sizeof(DSBUFFERDESC), 0, 4410, 0, &float32, GUID_NULL}, DSERR_BADFORMAT},
+        {"32 bits", {sizeof(DSBUFFERDESC), 0, 4410, 0, &pcm32, GUID_NULL}, DS_OK},
+        {"4 channels", {sizeof(DSBUFFERDESC), 0, 4416, 0, &quad, GUID_NULL}, DS_OK},
+        {"24-bit stereo", {sizeof(DSBUFFERDESC), 0, 4416, 0, &stereo24, GUID_NULL}, DS_OK},
+        {"4 channels 3D",
+         {sizeof(DSBUFFERDESC), DSBCAPS_CTRL3D, 4416, 0, &quad, GUID_NULL},
+         DSERR_INVALIDPARAM},
+        {"24-bit stereo 3D",
+         {sizeof(DSBUFFERDESC), DSBCAPS_CTRL3D, 4416, 0, &stereo24, GUID_NULL},
+         DSERR_INVALIDPARAM},
+        {"12 bits", {sizeof(DSBUFFERDESC), 0, 4410, 0, &pcm12, GUID_NULL}, DSERR_BADFORMAT},
+        {"9 channels",
+         {sizeof(DSBUFFERDESC), 0, 4410, 0, &nineChannels, GUID_NULL},
+         DSERR_BADFORMAT},
         {"too small", {sizeof(DSBUFFERDESC), 0, 2, 0, &mono, GUID_NULL}, DSERR_INVALIDPARAM},
         {"hardware",
          {sizeof(DSBUFFERDESC), DSBCAPS_LOCHARDWARE, 4410, 0, &mono, GUID_NULL},

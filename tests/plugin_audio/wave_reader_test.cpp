@@ -142,6 +142,63 @@ TEST_F(WaveReaderTest, MonoModeKeepsOneChannelOfEightBitFrames) {
     EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), read), "LLL");
 }
 
+TEST_F(WaveReaderTest, MonoModeTakesTheFrameFromChannelsAndBitsNotFromTheBlockAlignment) {
+    WaveLayout stereo;
+    stereo.channels = 2;
+    stereo.blockAlign = 8192;
+    folder.write("stereo.wav", waveFile(stereo, pcm16({10, -10, 20, -20})));
+    ASSERT_EQ(reader.open("stereo.wav"), S_OK);
+    reader.monoMode = 1;
+    WaveReader::channelSelector = 1;
+    BYTE bytes[4];
+    DWORD read = 0;
+    ASSERT_EQ(reader.read(bytes, sizeof bytes, &read), S_OK);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), read), pcm16({10, 20}));
+}
+
+TEST_F(WaveReaderTest, DataCutShortByTheEndOfTheFileIsReadAsFarAsItGoes) {
+    WaveLayout cut;
+    cut.claimedDataBytes = 100;
+    folder.write("cut.wav", waveFile(cut, pcm16({1, 2, 3})));
+    ASSERT_EQ(reader.open("cut.wav"), S_OK);
+    EXPECT_EQ(reader.getSize(), 100u);
+    BYTE bytes[100];
+    DWORD read = 0;
+    ASSERT_EQ(reader.read(bytes, sizeof bytes, &read), S_OK);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), read), pcm16({1, 2, 3}));
+    ASSERT_EQ(reader.rewind(), S_OK);
+    ASSERT_EQ(reader.read(bytes, sizeof bytes, &read), S_OK);
+    EXPECT_EQ(read, 6u);
+    EXPECT_EQ(log(), "FAILED: mmioinfoIn.pchNext  DX Code: E_FAIL\n");
+}
+
+TEST_F(WaveReaderTest, MonoModeReadsCutDataAsFarAsItGoes) {
+    WaveLayout cut;
+    cut.channels = 2;
+    cut.claimedDataBytes = 4000;
+    folder.write("cut.wav", waveFile(cut, pcm16({10, -10, 20, -20, 30})));
+    ASSERT_EQ(reader.open("cut.wav"), S_OK);
+    reader.monoMode = 1;
+    WaveReader::channelSelector = 1;
+    BYTE bytes[2000];
+    DWORD read = 0;
+    ASSERT_EQ(reader.read(bytes, sizeof bytes, &read), S_OK);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes), read), pcm16({10, 20}));
+}
+
+TEST_F(WaveReaderTest, AChunkRunningPastTheEndOfTheFileEndsTheSearch) {
+    for (uint32_t claimed : {0x7FFFFFF8u, 0x80000000u, 0xFFFFFFF8u}) {
+        WaveLayout layout;
+        layout.chunksBeforeFormat =
+            "junk" + std::string(reinterpret_cast<const char*>(&claimed), 4);
+        folder.write("huge.wav", waveFile(layout, pcm16({1})));
+        EXPECT_LT(reader.open("huge.wav"), 0) << claimed;
+        EXPECT_EQ(log(),
+                  "FAILED: mmioDescend  DX Code: E_FAIL\nFAILED: ReadMMIO  DX Code: E_FAIL\n")
+            << claimed;
+    }
+}
+
 TEST_F(WaveReaderTest, ReadingWithoutAFileOrBufferIsRefused) {
     BYTE bytes[2];
     DWORD read = 0;

@@ -145,6 +145,20 @@ TEST_F(FrameDriverTest, PastMach1TheMainEnginesConeLosesItsOutsideVolume) {
     EXPECT_EQ(bufferOf(mainFile)->parameters3D.lConeOutsideVolume, 0);
 }
 
+TEST_F(FrameDriverTest, AOneFrameJumpAcrossMach1TurnsTheConeVolumeAlone) {
+    // In straight flight the airflow runs along the thrust axis: the cone keeps its direction.
+    glider.setThrottle(1.0);
+    glider.setAirspeed(100);
+    vrhost::world().camera().internal = false;
+    frames(4);
+    EXPECT_EQ(bufferOf(mainFile)->parameters3D.lConeOutsideVolume,
+              static_cast<LONG>((255 - 240) * -39.2156));
+    glider.setAirspeed(400);
+    frames(4);
+    EXPECT_EQ(bufferOf(mainFile)->parameters3D.lConeOutsideVolume,
+              static_cast<LONG>((255 - 180) * -39.2156));
+}
+
 TEST_F(FrameDriverTest, ForwardJetsAloneSoundInTheSecondChannelOfTheSplitPair) {
     glider.setGroupLevel(THGROUP_ATT_FORWARD, 1.0);
     frames(2);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
@@ -113,6 +114,22 @@ TEST(AdvancedConfiguration, NumbersThatAreNoNumbersRiseToTheLowerBound) {
     readWith(folder, "SoundDistanceFactor=loud\nMaxAnimCheckPerFrame=-4\n");
     EXPECT_DOUBLE_EQ(advancedConfiguration.soundDistanceFactor, 0.1);
     EXPECT_EQ(advancedConfiguration.maxAnimCheckPerFrame, 1);
+}
+
+TEST(AdvancedConfiguration, OnlyDecimalTextIsANumber) {
+    struct NumberText {
+        const char* text;
+        double read; // before the clamp to 0.1 .. 10
+    };
+    for (const NumberText& number :
+         {NumberText{"nan", 0}, NumberText{"inf", 0}, NumberText{"-infinity", 0},
+          NumberText{"0x4", 0}, NumberText{"1e999", 0}, NumberText{"2.5e0x", 2.5},
+          NumberText{" 3.", 3}, NumberText{".5", 0.5}}) {
+        ScratchFolder folder;
+        readWith(folder, std::string("SoundDistanceFactor=") + number.text + "\n");
+        EXPECT_DOUBLE_EQ(advancedConfiguration.soundDistanceFactor, std::max(number.read, 0.1))
+            << number.text;
+    }
 }
 
 } // namespace

@@ -57,8 +57,12 @@ TEST_F(SlotTest, AMissingFileLeavesTheSlotEmptyAndSaysWhich) {
     LoadWave(slot, "sound\\vessel\\none.wav", 0);
     EXPECT_EQ(slot.sound, nullptr);
     EXPECT_STREQ(slot.fileName, "");
-    EXPECT_NE(log().find("LoadWave->unable to find wave: sound\\vessel\\none.wav"),
+    const std::string written = log();
+    EXPECT_NE(written.find("LoadWave->unable to find wave: sound\\vessel\\none.wav"),
               std::string::npos);
+    // One try, one line a failed step, one failure counted.
+    EXPECT_EQ(written.find("FindResource"), written.rfind("FindResource"));
+    EXPECT_EQ(waveStatistics.failed, 1);
     playWaveSimple(slot, 1, 255);
     EXPECT_EQ(SetWaveVolume(slot, 100), 0);
     EXPECT_EQ(isSlotPlaying(slot), 0);
@@ -134,7 +138,11 @@ INSTANTIATE_TEST_SUITE_P(
                     FrequencyCase{"AboveTheTopAtTheSameRate", 22050, 50000, 22050, 44100, 44100},
                     FrequencyCase{"BelowTheBottom", 22050, 1000, 22050, 4000, 4000},
                     FrequencyCase{"Against11025", 44100, 11025, 11025, 44100, 44100},
-                    FrequencyCase{"ZeroKeepsTheFilesRate", 11025, 0, 22050, 11025, 0}),
+                    FrequencyCase{"ZeroKeepsTheFilesRate", 11025, 0, 22050, 11025, 0},
+                    FrequencyCase{"ExactAtTheFilesOwnRate", 22050, 13920, 22050, 13920, 13920},
+                    FrequencyCase{"ExactAtTheFilesOwnRate11025", 11025, 11120, 11025, 11120, 11120},
+                    FrequencyCase{"TruncatedWhenTheRatesDiffer", 44100, 13921, 22050, 27842, 27842},
+                    FrequencyCase{"TruncatedAtAThirdRate", 16000, 11111, 22050, 8062, 8062}),
     [](const testing::TestParamInfo<FrequencyCase>& tested) { return tested.param.name; });
 
 TEST_F(SlotTest, VolumesAreClampedToTheSlotRange) {

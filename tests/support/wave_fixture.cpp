@@ -21,7 +21,9 @@ std::string riffChunk(const std::string& id, const std::string& data) {
 }
 
 std::string formatChunk(const WaveLayout& layout) {
-    uint16_t blockAlign = static_cast<uint16_t>(layout.channels * layout.bitsPerSample / 8);
+    uint16_t blockAlign = layout.blockAlign != 0
+                              ? layout.blockAlign
+                              : static_cast<uint16_t>(layout.channels * layout.bitsPerSample / 8);
     std::string format = littleEndian(layout.formatTag, 2) + littleEndian(layout.channels, 2) +
                          littleEndian(layout.sampleRate, 4) +
                          littleEndian(layout.sampleRate * blockAlign, 4) +
@@ -35,8 +37,12 @@ std::string formatChunk(const WaveLayout& layout) {
 }
 
 std::string waveFile(const WaveLayout& layout, const std::string& data) {
+    std::string dataChunk = riffChunk("data", data);
+    if (layout.claimedDataBytes >= 0) {
+        dataChunk = "data" + littleEndian(static_cast<uint32_t>(layout.claimedDataBytes), 4) + data;
+    }
     std::string body =
-        layout.formType + layout.chunksBeforeFormat + formatChunk(layout) + riffChunk("data", data);
+        layout.formType + layout.chunksBeforeFormat + formatChunk(layout) + dataChunk;
     return riffChunk("RIFF", body);
 }
 

@@ -16,6 +16,8 @@ struct WaveLayout {
     uint32_t formatChunkBytes = 16; // 14 makes a truncated format
     std::string formatExtra;        // extra bytes of a non-PCM format (after the size word)
     std::string chunksBeforeFormat; // whole chunks placed between the form type and "fmt "
+    uint16_t blockAlign = 0;        // the header's claim; 0: channels x bits / 8
+    int64_t claimedDataBytes = -1;  // the data chunk's size field; -1: the size of the data
 };
 
 // A chunk: identifier, little-endian size, data and the pad byte of an odd size.

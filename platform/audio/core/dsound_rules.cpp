@@ -12,6 +12,9 @@ constexpr DWORD primaryFlags = DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRL3D | DSBCAPS_
                                DSBCAPS_CTRLPAN | DSBCAPS_LOCHARDWARE | DSBCAPS_LOCSOFTWARE |
                                DSBCAPS_STICKYFOCUS | DSBCAPS_GLOBALFOCUS;
 
+// The channels of a 7.1 file, the most a plain PCM wave of the platform holds.
+constexpr WORD maxSecondaryChannels = 8;
+
 HRESULT validIf(bool accepted) {
     return accepted ? DS_OK : DSERR_INVALIDPARAM;
 }
@@ -26,13 +29,18 @@ HRESULT firstFailure(std::initializer_list<HRESULT> results) {
 }
 
 bool isPlayablePcm(const WAVEFORMATEX& format) {
-    const bool channelsOk = format.nChannels == 1 || format.nChannels == 2;
-    const bool bitsOk = format.wBitsPerSample == 8 || format.wBitsPerSample == 16;
+    const bool channelsOk = format.nChannels >= 1 && format.nChannels <= maxSecondaryChannels;
+    const bool bitsOk = format.wBitsPerSample == 8 || format.wBitsPerSample == 16 ||
+                        format.wBitsPerSample == 24 || format.wBitsPerSample == 32;
     const DWORD blockAlign = format.nChannels * format.wBitsPerSample / 8u;
     return format.wFormatTag == WAVE_FORMAT_PCM && channelsOk && bitsOk &&
            format.nSamplesPerSec >= DSBFREQUENCY_MIN && format.nSamplesPerSec <= DSBFREQUENCY_MAX &&
            format.nBlockAlign == blockAlign &&
            format.nAvgBytesPerSec == blockAlign * format.nSamplesPerSec;
+}
+
+bool isPrimaryPcm(const WAVEFORMATEX& format) {
+    return isPlayablePcm(format) && format.nChannels <= 2;
 }
 
 HRESULT checkBufferDescription(const DSBUFFERDESC* description) {

@@ -13,9 +13,13 @@ namespace platform::audio {
 // The first failure among checks made in order, else DS_OK.
 HRESULT firstFailure(std::initializer_list<HRESULT> results);
 
-// A PCM format a secondary buffer can hold: 1 or 2 channels of 8 or 16 bits, a rate within
-// DSBFREQUENCY_MIN..MAX, and block alignment and byte rate that agree with them.
+// A PCM format a secondary buffer can hold: 1 to 8 channels of 8, 16, 24 or 32 bits, a rate
+// within DSBFREQUENCY_MIN..MAX, and block alignment and byte rate that agree with them. A 3D
+// buffer further takes one channel only.
 bool isPlayablePcm(const WAVEFORMATEX& format);
+
+// A format the primary buffer mixes at: as a secondary buffer's, with 1 or 2 channels.
+bool isPrimaryPcm(const WAVEFORMATEX& format);
 
 // The description's size, flag combination, buffer size and format (DSERR_INVALIDPARAM when
 // refused; DSERR_BADFORMAT for a format that is not playable PCM).

@@ -103,7 +103,7 @@ HRESULT PrimaryBuffer::SetFormat(LPCWAVEFORMATEX pcfxFormat) {
         return DSERR_PRIOLEVELNEEDED;
     if (pcfxFormat == nullptr)
         return DSERR_INVALIDPARAM;
-    if (!isPlayablePcm(*pcfxFormat))
+    if (!isPrimaryPcm(*pcfxFormat))
         return DSERR_BADFORMAT;
     WAVEFORMATEX format = *pcfxFormat;
     format.cbSize = 0;

@@ -188,7 +188,7 @@ HRESULT FakeBuffer::SetFormat(LPCWAVEFORMATEX pcfxFormat) {
         return DSERR_PRIOLEVELNEEDED;
     if (pcfxFormat == nullptr)
         return DSERR_INVALIDPARAM;
-    if (!isPlayablePcm(*pcfxFormat))
+    if (!isPrimaryPcm(*pcfxFormat))
         return DSERR_BADFORMAT;
     state_->format = *pcfxFormat;
     device_->primaryFormat = *pcfxFormat;

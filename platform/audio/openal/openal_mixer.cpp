@@ -5,6 +5,7 @@
 
 #include "platform/audio/audio_output.h"
 #include "platform/audio/openal/sound_library_log.h"
+#include "platform/audio/core/sample_conversion.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>
@@ -104,12 +105,24 @@ public:
         // A buffer in use cannot take new data: detach it, refill it, and pick up where it was.
         alSourceStop(source_);
         alSourcei(source_, AL_BUFFER, 0);
-        const size_t wholeFrames = bytes - bytes % format.nBlockAlign;
-        alBufferData(buffer_, bufferFormat(format), data, ALsizei(wholeFrames),
-                     ALsizei(format.nSamplesPerSec));
+        // OpenAL takes one or two channels of 8 or 16 bits; other PCM is converted, and play
+        // positions are counted in the frames of the buffer as the caller holds it.
+        WAVEFORMATEX played = format;
+        if (!isCommonPcm(format)) {
+            played = convertToCommonPcm(data, bytes, format, converted_);
+            data = converted_.data();
+            bytes = converted_.size();
+        } else {
+            converted_.clear();
+        }
+        callerFrameBytes_ = format.nBlockAlign;
+        playedFrameBytes_ = played.nBlockAlign;
+        const size_t wholeFrames = bytes - bytes % played.nBlockAlign;
+        alBufferData(buffer_, bufferFormat(played), data, ALsizei(wholeFrames),
+                     ALsizei(played.nSamplesPerSec));
         alSourcei(source_, AL_BUFFER, ALint(buffer_));
         if (device_->directChannels())
-            alSourcei(source_, AL_DIRECT_CHANNELS_SOFT, format.nChannels == 2);
+            alSourcei(source_, AL_DIRECT_CHANNELS_SOFT, played.nChannels == 2);
         storedPosition_ = position;
         if (state == AL_PLAYING || state == AL_PAUSED) {
             startFromStoredPosition();
@@ -143,14 +156,14 @@ public:
             return storedPosition_;
         ALint offset = 0;
         alGetSourcei(source_, AL_BYTE_OFFSET, &offset);
-        return uint32_t(offset);
+        return uint32_t(uint64_t(offset) / playedFrameBytes_ * callerFrameBytes_);
     }
 
     void setPlayPositionBytes(uint32_t bytes) override {
         device_->makeCurrent();
         const ALint state = sourceState();
         if (state == AL_PLAYING || state == AL_PAUSED)
-            alSourcei(source_, AL_BYTE_OFFSET, ALint(bytes));
+            alSourcei(source_, AL_BYTE_OFFSET, playedOffset(bytes));
         else
             storedPosition_ = bytes;
     }
@@ -187,6 +200,10 @@ public:
     }
 
 private:
+    ALint playedOffset(uint32_t callerBytes) const {
+        return ALint(uint64_t(callerBytes) / callerFrameBytes_ * playedFrameBytes_);
+    }
+
     ALint sourceState() const {
         ALint state = AL_INITIAL;
         alGetSourcei(source_, AL_SOURCE_STATE, &state);
@@ -200,7 +217,7 @@ private:
             alDeferUpdatesSOFT();
         alSourcePlay(source_);
         if (storedPosition_ != 0)
-            alSourcei(source_, AL_BYTE_OFFSET, ALint(storedPosition_));
+            alSourcei(source_, AL_BYTE_OFFSET, playedOffset(storedPosition_));
         if (device_->deferredUpdates())
             alProcessUpdatesSOFT();
         storedPosition_ = 0;
@@ -209,7 +226,10 @@ private:
     std::shared_ptr<AlDevice> device_;
     ALuint source_;
     ALuint buffer_;
-    uint32_t storedPosition_ = 0; // where a stopped source starts next
+    uint32_t storedPosition_ = 0;    // where a stopped source starts next
+    std::vector<uint8_t> converted_; // the samples as OpenAL takes them, when they differ
+    uint32_t callerFrameBytes_ = 1;
+    uint32_t playedFrameBytes_ = 1;
     bool placed_ = false;
     SourcePlacement placement_;
 };
