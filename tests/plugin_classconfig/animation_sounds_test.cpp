@@ -143,6 +143,20 @@ TEST_F(AnimationSoundsTest, ASetPerTickWindowVisitsEverySetInTurn) {
     EXPECT_TRUE(playing(doorOpen));
 }
 
+TEST_F(AnimationSoundsTest, AChangedAnimationTableSilencesTheSetsItMoved) {
+    moveTo(Gear, 0.5);
+    ASSERT_TRUE(playing(gearMove));
+    vessel->removeAnimation(Switch);
+    moveTo(Gear, 0.4);
+    EXPECT_TRUE(playing(gearMove)) << "only the switch lost its animation";
+    vessel->removeAnimation(Gear);
+    UpdateAnimationSounds(vessel, 1);
+    EXPECT_FALSE(playing(gearMove)) << "a dropped set does not loop on";
+    vessel->setAnimationState(0, 1.0); // the door, now first in the table
+    UpdateAnimationSounds(vessel, 1);
+    EXPECT_EQ(buffersNamed(doorOpen), 0);
+}
+
 TEST_F(AnimationSoundsTest, TheDumpDescribesTheSetsAndTheAnimations) {
     folder.write("Sound/_CustomVesselsSounds/Lander.cfg",
                  "DISPLAYDEBUGHELP = true\n"
