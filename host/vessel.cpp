@@ -90,6 +90,16 @@ int Vessel::addAnimation(double defaultState) {
     return static_cast<int>(animations_.size()) - 1;
 }
 
+void Vessel::removeAnimation(int animation) {
+    if (animation < 0 || animation >= animationCount()) {
+        return;
+    }
+    // The component lists keep their buffers when moved, so the records stay valid.
+    animations_.erase(animations_.begin() + animation);
+    std::deque<std::vector<ANIMATIONCOMP*>>& lists = animationStore_->componentLists;
+    lists.erase(lists.begin() + animation);
+}
+
 void Vessel::addAnimationComponent(int animation, const AnimationComponentSpec& spec) {
     if (animation < 0 || animation >= animationCount()) {
         return;

@@ -89,6 +89,9 @@ public:
     // Returns the animation's index; its state starts at the default state.
     int addAnimation(double defaultState);
     void addAnimationComponent(int animation, const AnimationComponentSpec& component);
+    // Takes an animation out of the table during a flight, as a vessel that rebuilds its
+    // animations does; the later ones move down by one.
+    void removeAnimation(int animation);
 
     // ---- Flying: what the scenario's keyframes and events set --------------------------------
     // Level 0..1 of a standard group; the thrusters of the group follow.

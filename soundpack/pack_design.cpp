@@ -5,6 +5,7 @@
 #include "soundpack/recipes/base_ambience.h"
 #include "soundpack/recipes/cockpit.h"
 #include "soundpack/recipes/engines.h"
+#include "soundpack/recipes/example_class.h"
 #include "soundpack/recipes/ground.h"
 #include "soundpack/recipes/music.h"
 #include "soundpack/recipes/voices.h"
@@ -338,6 +339,7 @@ PackDesign defaultPackDesign() {
                             lowGravity});
     design.texts.push_back(
         {"Sound\\Cfg\\NoWelcome.cfg", "shows the welcome notice once", "display welcome\n"});
+    addExampleClass(design);
     return design;
 }
 

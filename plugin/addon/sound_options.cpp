@@ -12,6 +12,8 @@
 #include "plugin/radio/radio.h"
 #include "sdk/ZephyrinAddon.h"
 
+#include <cstddef>
+
 namespace zephyrin {
 
 namespace {
@@ -30,6 +32,15 @@ struct AddonOption {
 
 constexpr SlotRun one(StockSlot slot) {
     return {slot, slot};
+}
+
+// The place of an option's switch in the record, counted in 4-byte fields: how the class file
+// names the switches it sets.
+int switchIndexOf(int32_t OptionRecord::*field) {
+    static const OptionRecord probe{};
+    return static_cast<int>((reinterpret_cast<const char*>(&(probe.*field)) -
+                             reinterpret_cast<const char*>(&probe)) /
+                            static_cast<std::ptrdiff_t>(sizeof(int32_t)));
 }
 
 // Indexed by option id.
@@ -126,7 +137,7 @@ int SoundOption3(int id, int option, int value) {
         liveOptions.*chosen.field = value;
         return 1;
     }
-    if (chosen.classKey && classConfigurationSetsOption(option)) {
+    if (chosen.classKey && classFileSetsOption(switchIndexOf(chosen.field))) {
         return 1;
     }
     vesselTable[id].settings.*chosen.field = value;

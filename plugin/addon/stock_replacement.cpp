@@ -21,7 +21,7 @@ int ReplaceStockZephx3(int id, const char* file, int stockId) {
             return 0;
         }
         // The vessel class file's own replacement stays.
-        if (!(focus && classConfigurationReplaces(stockId))) {
+        if (!(focus && classFileReplacesStockSound(stockId))) {
             std::snprintf(record.replacementFile[index], sizeof record.replacementFile[index], "%s",
                           file);
         }

@@ -1,43 +1,44 @@
-// The focus vessel's class configuration file and its animation sounds.
+// The focus vessel's class configuration file "Sound\_CustomVesselsSounds\<class>.cfg": which
+// stock sounds it switches on or off, replaces with files of the class's own folder or places in
+// 3D, and whether it turns on the sound debug display.
 #pragma once
 
+#include "plugin/classconfig/animation_sounds.h"
+#include "plugin/classconfig/class_keys.h"
+#include "plugin/classconfig/class_line_grammar.h"
+#include "plugin/classconfig/stock_position.h"
 #include "sdk/VoranthAPI.h"
 
 #include <cstdint>
 
 namespace zephyrin {
 
-constexpr int classOptionKeyCount = 20;
-constexpr int classReplacementKeyCount = 33;
-// The add-on option ids and stock ids that the class file's keys set, in the keys' order.
-extern const int classOptionKeyIds[classOptionKeyCount];
-extern const int classReplacementKeyIds[classReplacementKeyCount];
-
 // What the focus vessel's class file asked for, cleared before every read.
 struct ClassConfigurationState {
     int32_t classDebugDisplay; // 1: dump the sound positions and show the debug line
     char configClassName[256]; // the class in the form that names its file and sound folder
-    // Per option key, in the order of classOptionKeyIds: 0 absent, 1 false, 2 true.
-    int32_t classOptionValue[classOptionKeyCount];
-    // Per replacement key, in the order of classReplacementKeyIds; empty when not replaced.
-    char classReplacement[classReplacementKeyCount][255];
-    int32_t classReplaceAllGpws; // as classOptionValue
+    int32_t classOptionValue[classOptionKeyCount]; // classKeyAbsent, classFalse or classTrue
+    char classReplacement[classReplacementKeyCount][classPathSize]; // empty: none
+    int32_t classReplaceAllGpws;                                    // as classOptionValue
+    StockPosition classStockPosition[stockPositionCount];
+    int32_t classParameterCount;
 };
 extern ClassConfigurationState classConfiguration;
 
+// Reads the focus vessel's class file into the state and applies it; run by the focus set-up
+// after the vessel's options became the live ones.
 void readVesselClassConfiguration();
+// Takes one read of a class file into the state; returns whether the line was counted.
+bool takeClassLine(const char* line);
+// Sets the live options and the focus vessel's record from the state.
+void ApplyClassConfiguration();
 
-// The class file has the last word over the add-ons on what it sets: an add-on option id, a
-// replaced stock id.
-bool classConfigurationSetsOption(int optionId);
-bool classConfigurationReplaces(int stockId);
-
-void InitAnimationSounds(VESSEL* vessel);
-void DumpAnimations();
-void ReleaseAnimationSounds();
-void resetAnimationState();
-// Frame steps: the view the animation sounds are heard from, and their update.
-void SetAnimationView(int cameraInternal);
-void UpdateAnimationSounds(VESSEL* vessel, int cameraInternal);
+// Whether the focus class file sets the option switch at `optionIndex`: the switch's place in
+// the option record counted in 4-byte fields from 0 (its byte offset / 4; PLAYMAINTHRUST is 10).
+// While it does, an add-on cannot change that option.
+bool classFileSetsOption(int optionIndex);
+// Whether the focus class file replaces the stock sound `stockId` (10..42, or 43 for the GPWS
+// callouts); an add-on's replacement of the focus vessel does not overwrite it.
+bool classFileReplacesStockSound(int stockId);
 
 } // namespace zephyrin

@@ -124,7 +124,7 @@ TEST_F(OptionsTest, AReplacementIsKeptPerVesselAndReloadedForTheFocus) {
 }
 
 TEST_F(OptionsTest, TheClassFilesReplacementStays) {
-    std::snprintf(classConfiguration.classReplacement[1], 255, "%s", "Sound\\Class\\main.wav");
+    std::snprintf(classConfiguration.classReplacement[1], classPathSize, "%s", "Sound\\Class\\main.wav");
     ReplaceStockZephx3(id, "Sound\\Addon\\engine.wav", REPLACE_MAIN_THRUST);
     EXPECT_STREQ(replacementFileOf(vesselTable[id], REPLACE_MAIN_THRUST), "");
 }
