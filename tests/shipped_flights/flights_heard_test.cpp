@@ -81,12 +81,18 @@ std::string callout(int height) {
     return "Sound\\Vessel\\-" + std::to_string(height) + ".wav";
 }
 
+// The demo's vessel class brings its own callouts.
+std::string classCallout(int height) {
+    return "Sound\\_CustomVesselsSounds\\Kestrel\\-" + std::to_string(height) + ".wav";
+}
+
 TEST(ShippedFlights, TheDemoCountsDownClicksCallsOutLandsRollsAndBrakes) {
     std::vector<Start> starts = fly("demo.vrs");
     expectInOrder(starts, {vessel("RcsattmodeTrans.wav"), vessel("RcsattmodeRot.wav"),
-                           vessel("countdown.wav"), callout(200), callout(100), callout(50),
-                           callout(40), callout(30), callout(20), callout(10), vessel("land.wav"),
-                           vessel("roll.wav"), vessel("brake.wav")});
+                           vessel("countdown.wav"), classCallout(200), classCallout(100),
+                           classCallout(50), classCallout(40), classCallout(30), classCallout(20),
+                           classCallout(10), vessel("land.wav"), vessel("roll.wav"),
+                           vessel("brake.wav")});
     EXPECT_GE(startOf(starts, vessel("aircond.wav")), 0);
     bool cabinHeard = false;
     for (const Start& start : starts) {
