@@ -7,9 +7,21 @@
 #include "sdk/ZephyrinAddon.h"
 #include "shared/option_record.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace zephyrin {
+
+// The cone's orientation as a vector of its own: the cone crosses the interface packed to 4
+// bytes, so its doubles need not sit at an address a VECTOR3 may be read from.
+inline VECTOR3 coneOrientation(const ConeParameters& cone) {
+    VECTOR3 orientation;
+    std::memcpy(&orientation,
+                reinterpret_cast<const char*>(&cone) + offsetof(ConeParameters, orientation),
+                sizeof orientation);
+    return orientation;
+}
 
 constexpr int vesselRecordCount = 61;
 constexpr int addonWaveCount = ZEPHYRIN_WAVE_COUNT;

@@ -46,7 +46,7 @@ void loadQueuedAddonWaves() {
         }
         if (record.waveConeSet[wave] == 1) {
             const ConeParameters& cone = record.waveCone[wave];
-            setSlotCone(slot, cone.insideAngle, cone.outsideAngle, cone.orientation,
+            setSlotCone(slot, cone.insideAngle, cone.outsideAngle, coneOrientation(cone),
                         cone.outsideVolume);
         }
         --queue.pendingCount;

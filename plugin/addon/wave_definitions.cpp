@@ -196,7 +196,7 @@ int Set3dWaveParametersZephx4(int id, int wave, const VECTOR3* position,
         setSlotDistances(slot, slot.minDistance, slot.maxDistance);
     }
     if (cone != nullptr && record.settings.ALLOW3DPROJECTIONCONE == 1) {
-        setSlotCone(slot, cone->insideAngle, cone->outsideAngle, cone->orientation,
+        setSlotCone(slot, cone->insideAngle, cone->outsideAngle, coneOrientation(*cone),
                     cone->outsideVolume);
     }
     return 1;

@@ -90,6 +90,7 @@ void takeReplacement(ClassLine& line, const char* afterKey, int keyIndex, const 
 
 void takePosition(ClassLine& line, const char* afterKey, int keyIndex) {
     line.key = classPositionKeys[keyIndex].name;
+    line.keyIndex = keyIndex; // an out-of-range position unsets its entry
     line.outcome = ClassLineOutcome::BadPosition;
     const char* open = std::strchr(afterKey, '{');
     const char* close = open != nullptr ? std::strchr(open, '}') : nullptr;

@@ -122,7 +122,8 @@ TEST_F(RadioDisplayTest, TheRadarLineIsCutTo23CharactersAndColouredByDistance) {
     for (const Contact& c : cases) {
         SCOPED_TRACE(c.text);
         showRadarContact(c.centre, c.size);
-        const vrhost::DrawnText* line = find(paint(*display), c.text);
+        const std::vector<vrhost::DrawnText> texts = paint(*display);
+        const vrhost::DrawnText* line = find(texts, c.text);
         ASSERT_NE(line, nullptr);
         EXPECT_EQ(line->colour, c.colour);
     }
