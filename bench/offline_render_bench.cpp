@@ -1,26 +1,21 @@
 // Real-time factor of the offline output: seconds of sound rendered per second of computing, with
 // looping 3D voices that move every simulation frame as the plug-in moves them.
+#include "bench/moving_voices.h"
 #include "platform/audio/audio_output.h"
 #include "platform/audio/dsound.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstring>
-#include <numbers>
 #include <vector>
 
 namespace {
 
-constexpr DWORD waveRate = 22050;
-constexpr double framesPerSecond = 60.0;
+using namespace moving_voices;
 
-IDirectSoundBuffer* loopingVoice(IDirectSound8* directSound, double hertz) {
-    std::vector<int16_t> samples(waveRate);
-    for (size_t index = 0; index < samples.size(); ++index)
-        samples[index] =
-            int16_t(8000.0 * std::sin(2.0 * std::numbers::pi * hertz * double(index) / waveRate));
-    WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, waveRate, waveRate * 2, 2, 16, 0};
+IDirectSoundBuffer* loopingVoice(IDirectSound8* directSound, size_t voice) {
+    const std::vector<int16_t> samples = voiceWave(voice);
+    WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, waveRateHz, waveRateHz * 2, 2, 16, 0};
     DSBUFFERDESC description{sizeof(DSBUFFERDESC),
                              DSBCAPS_CTRL3D | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY,
                              DWORD(samples.size() * 2),
@@ -57,14 +52,14 @@ void offlineRender(benchmark::State& state) {
     std::vector<IDirectSoundBuffer*> voices;
     std::vector<IDirectSound3DBuffer*> voices3D;
     for (size_t index = 0; index < voiceCount; ++index) {
-        IDirectSoundBuffer* voice = loopingVoice(directSound, 110.0 + 7.0 * double(index));
+        IDirectSoundBuffer* voice = loopingVoice(directSound, index);
         IDirectSound3DBuffer* voice3D = nullptr;
         voice->QueryInterface(IID_IDirectSound3DBuffer, (void**)&voice3D);
-        voice3D->SetMinDistance(5.0f, DS3D_DEFERRED);
-        voice3D->SetMaxDistance(5000.0f, DS3D_DEFERRED);
-        voice3D->SetConeAngles(60, 240, DS3D_DEFERRED);
-        voice3D->SetConeOutsideVolume(-1500, DS3D_DEFERRED);
-        voice->SetFrequency(DWORD(waveRate * (0.8 + 0.001 * double(index))));
+        voice3D->SetMinDistance(minDistanceMetres, DS3D_DEFERRED);
+        voice3D->SetMaxDistance(maxDistanceMetres, DS3D_DEFERRED);
+        voice3D->SetConeAngles(coneInsideDegrees, coneOutsideDegrees, DS3D_DEFERRED);
+        voice3D->SetConeOutsideVolume(coneOutsideVolumeMillibels, DS3D_DEFERRED);
+        voice->SetFrequency(voiceFrequencyHz(index));
         voice->Play(0, 0, DSBPLAY_LOOPING);
         voices.push_back(voice);
         voices3D.push_back(voice3D);
@@ -76,11 +71,11 @@ void offlineRender(benchmark::State& state) {
         for (int frame = 0; frame < int(framesPerSecond); ++frame) {
             simulated += 1.0 / framesPerSecond;
             for (size_t index = 0; index < voiceCount; ++index) {
-                const double angle = simulated + double(index);
-                voices3D[index]->SetPosition(float(20.0 * std::cos(angle)), 2.0f,
-                                             float(20.0 * std::sin(angle)), DS3D_DEFERRED);
+                const Position position = voicePosition(index, simulated);
+                voices3D[index]->SetPosition(position.x, position.y, position.z, DS3D_DEFERRED);
             }
-            listener->SetPosition(0.0f, 0.0f, float(simulated), DS3D_DEFERRED);
+            const Position listenerAt = listenerPosition(simulated);
+            listener->SetPosition(listenerAt.x, listenerAt.y, listenerAt.z, DS3D_DEFERRED);
             listener->CommitDeferredSettings();
             benchmark::DoNotOptimize(
                 platform::audio::renderOffline(1.0 / framesPerSecond).samples.data());

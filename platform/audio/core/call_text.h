@@ -2,6 +2,7 @@
 // product's trace, so that both read alike.
 #pragma once
 
+#include "platform/audio/core/function_ref.h"
 #include "platform/audio/dsound.h"
 
 #include <string>
@@ -30,6 +31,9 @@ std::string describe(const WAVEFORMATEX* format);
 std::string describe(const DSBUFFERDESC* description);
 std::string describe(const DS3DBUFFER* parameters);
 std::string describe(const DS3DLISTENER* parameters);
+
+// The text of a call's arguments, made when it is read.
+using ArgumentText = FunctionRef<std::string()>;
 
 inline std::string argumentText() {
     return {};

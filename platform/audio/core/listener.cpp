@@ -40,13 +40,13 @@ HRESULT Listener::GetAllParameters(LPDS3DLISTENER pListener) {
     return DS_OK;
 }
 
-HRESULT Listener::setListener(const char* call, const std::string& arguments, DWORD apply,
-                              HRESULT check, const ChangeListener& change) {
+HRESULT Listener::setListener(const char* call, ArgumentText arguments, DWORD apply, HRESULT check,
+                              ChangeListener change) {
     if (FAILED(check))
         return check;
     context_->changeListener(apply, change);
     if (traceEnabled())
-        traceCall(listenerObject, call, arguments);
+        traceCall(listenerObject, call, arguments());
     return DS_OK;
 }
 

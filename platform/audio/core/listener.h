@@ -20,8 +20,8 @@ public:
 private:
     ~Listener() = default;
     friend class ListenerSetters<Listener>;
-    HRESULT setListener(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
-                        const ChangeListener& change);
+    HRESULT setListener(const char* call, ArgumentText arguments, DWORD apply, HRESULT check,
+                        ChangeListener change);
 
     std::shared_ptr<DeviceContext> context_;
     ULONG references_ = 1;

@@ -37,7 +37,7 @@ SoundBuffer::SoundBuffer(std::shared_ptr<DeviceContext> context, std::unique_ptr
     if (is3D())
         context_->add3DBuffer(this);
     placeVoice();
-    trace("CreateSoundBuffer", describe(&description));
+    trace("CreateSoundBuffer", [&] { return describe(&description); });
 }
 
 SoundBuffer::~SoundBuffer() {
@@ -45,9 +45,14 @@ SoundBuffer::~SoundBuffer() {
         context_->remove3DBuffer(this);
 }
 
-void SoundBuffer::trace(const char* call, const std::string& arguments) const {
+void SoundBuffer::trace(const char* call, ArgumentText arguments) const {
     if (traceEnabled())
-        traceCall(object_, call, arguments, name_);
+        traceCall(object_, call, arguments(), name_);
+}
+
+void SoundBuffer::trace(const char* call) const {
+    if (traceEnabled())
+        traceCall(object_, call, {}, name_);
 }
 
 HRESULT SoundBuffer::needsControl(DWORD control) const {
@@ -112,7 +117,7 @@ ULONG SoundBuffer::AddRef() {
 ULONG SoundBuffer::Release() {
     const ULONG references = --references_;
     if (references == 0) {
-        trace("Release", "");
+        trace("Release");
         delete this;
     }
     return references;
@@ -197,7 +202,7 @@ HRESULT SoundBuffer::Unlock(LPVOID pvAudioPtr1, DWORD dwAudioBytes1, LPVOID pvAu
         return check;
     voice_->setSamples(samples_.data(), samples_.size(), format_);
     const auto firstOffset = DWORD(static_cast<const uint8_t*>(pvAudioPtr1) - samples_.data());
-    trace("Unlock", argumentText(firstOffset, dwAudioBytes1, dwAudioBytes2));
+    trace("Unlock", [&] { return argumentText(firstOffset, dwAudioBytes1, dwAudioBytes2); });
     return DS_OK;
 }
 
@@ -207,7 +212,7 @@ HRESULT SoundBuffer::Play(DWORD dwReserved1, DWORD dwPriority, DWORD dwFlags) {
         return DSERR_INVALIDPARAM;
     looping_ = dwFlags & DSBPLAY_LOOPING;
     voice_->play(looping_);
-    trace("Play", argumentText(dwReserved1, dwPriority, Hex{dwFlags}));
+    trace("Play", [&] { return argumentText(dwReserved1, dwPriority, Hex{dwFlags}); });
     return DS_OK;
 }
 
@@ -215,7 +220,7 @@ HRESULT SoundBuffer::SetCurrentPosition(DWORD dwNewPosition) {
     if (dwNewPosition >= samples_.size())
         return DSERR_INVALIDPARAM;
     voice_->setPlayPositionBytes(dwNewPosition - dwNewPosition % format_.nBlockAlign);
-    trace("SetCurrentPosition", describe(dwNewPosition));
+    trace("SetCurrentPosition", [&] { return describe(dwNewPosition); });
     return DS_OK;
 }
 
@@ -230,7 +235,7 @@ HRESULT SoundBuffer::SetVolume(LONG lVolume) {
         return check;
     volume_ = lVolume;
     applyGain();
-    trace("SetVolume", describe(lVolume));
+    trace("SetVolume", [&] { return describe(lVolume); });
     return DS_OK;
 }
 
@@ -243,7 +248,7 @@ HRESULT SoundBuffer::SetPan(LONG lPan) {
         return DSERR_CONTROLUNAVAIL;
     pan_ = lPan;
     placeVoice();
-    trace("SetPan", describe(lPan));
+    trace("SetPan", [&] { return describe(lPan); });
     return DS_OK;
 }
 
@@ -254,13 +259,13 @@ HRESULT SoundBuffer::SetFrequency(DWORD dwFrequency) {
         return check;
     frequency_ = dwFrequency == DSBFREQUENCY_ORIGINAL ? format_.nSamplesPerSec : dwFrequency;
     voice_->setPitch(pitchRatio(frequency_, format_.nSamplesPerSec));
-    trace("SetFrequency", describe(dwFrequency));
+    trace("SetFrequency", [&] { return describe(dwFrequency); });
     return DS_OK;
 }
 
 HRESULT SoundBuffer::Stop() {
     voice_->pause();
-    trace("Stop", "");
+    trace("Stop");
     return DS_OK;
 }
 
@@ -276,8 +281,8 @@ HRESULT SoundBuffer::GetAllParameters(LPDS3DBUFFER pDs3dBuffer) {
     return DS_OK;
 }
 
-HRESULT SoundBuffer::set3D(const char* call, const std::string& arguments, DWORD apply,
-                           HRESULT check, const Change3D& change) {
+HRESULT SoundBuffer::set3D(const char* call, ArgumentText arguments, DWORD apply, HRESULT check,
+                           Change3D change) {
     if (FAILED(check))
         return check;
     change(settings3D_);

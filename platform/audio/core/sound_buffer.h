@@ -66,9 +66,10 @@ private:
     void followMaxDistanceMute();
     HRESULT needsControl(DWORD control) const;
     friend class Buffer3DSetters<SoundBuffer>;
-    HRESULT set3D(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
-                  const Change3D& change);
-    void trace(const char* call, const std::string& arguments) const;
+    HRESULT set3D(const char* call, ArgumentText arguments, DWORD apply, HRESULT check,
+                  Change3D change);
+    void trace(const char* call, ArgumentText arguments) const;
+    void trace(const char* call) const;
 
     std::shared_ptr<DeviceContext> context_;
     std::unique_ptr<Voice> voice_;

@@ -263,9 +263,9 @@ HRESULT FakeBuffer::GetAllParameters(LPDS3DBUFFER pDs3dBuffer) {
     return DS_OK;
 }
 
-HRESULT FakeBuffer::set3D(const char* call, const std::string& arguments, DWORD, HRESULT check,
-                          const Change3D& change) {
-    if (auto failure = fake::enter(name_, call, arguments))
+HRESULT FakeBuffer::set3D(const char* call, ArgumentText arguments, DWORD, HRESULT check,
+                          Change3D change) {
+    if (auto failure = fake::enter(name_, call, arguments()))
         return *failure;
     if (FAILED(check))
         return check;

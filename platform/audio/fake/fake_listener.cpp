@@ -55,9 +55,9 @@ HRESULT FakeListener::GetAllParameters(LPDS3DLISTENER pListener) {
     return DS_OK;
 }
 
-HRESULT FakeListener::setListener(const char* call, const std::string& arguments, DWORD,
-                                  HRESULT check, const ChangeListener& change) {
-    if (auto failure = enter(listenerName, call, arguments))
+HRESULT FakeListener::setListener(const char* call, ArgumentText arguments, DWORD, HRESULT check,
+                                  ChangeListener change) {
+    if (auto failure = enter(listenerName, call, arguments()))
         return *failure;
     if (FAILED(check))
         return check;

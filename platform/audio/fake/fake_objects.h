@@ -64,8 +64,8 @@ private:
     bool isPrimary() const { return state_->flags & DSBCAPS_PRIMARYBUFFER; }
     HRESULT needsControl(DWORD control) const;
     friend class Buffer3DSetters<FakeBuffer>;
-    HRESULT set3D(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
-                  const Change3D& change);
+    HRESULT set3D(const char* call, ArgumentText arguments, DWORD apply, HRESULT check,
+                  Change3D change);
 
     std::shared_ptr<DeviceState> device_;
     std::shared_ptr<BufferState> state_;
@@ -84,8 +84,8 @@ public:
 
 private:
     friend class ListenerSetters<FakeListener>;
-    HRESULT setListener(const char* call, const std::string& arguments, DWORD apply, HRESULT check,
-                        const ChangeListener& change);
+    HRESULT setListener(const char* call, ArgumentText arguments, DWORD apply, HRESULT check,
+                        ChangeListener change);
 
     std::shared_ptr<DeviceState> device_;
     ULONG references_ = 1;

@@ -4,8 +4,8 @@
 #include "platform/audio/openal/openal_mixer.h"
 
 #include "platform/audio/audio_output.h"
-#include "platform/audio/openal/sound_library_log.h"
 #include "platform/audio/core/sample_conversion.h"
+#include "platform/audio/openal/sound_library_log.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>
@@ -181,25 +181,39 @@ public:
         alSourcef(source_, AL_PITCH, ratio);
     }
 
+    // Only what changed reaches OpenAL: each property set takes its locks and marks the source
+    // for a new mix, and a frame usually moves a source and nothing else.
     void setPlacement(const SourcePlacement& placement) override {
-        if (placed_ && placement == placement_)
-            return;
+        const SourcePlacement before = placement_;
+        const bool all = !placed_;
         placed_ = true;
         placement_ = placement;
         device_->makeCurrent();
-        alSourcei(source_, AL_SOURCE_RELATIVE, placement.listenerRelative ? AL_TRUE : AL_FALSE);
-        setVector(source_, AL_POSITION, placement.position);
-        setVector(source_, AL_VELOCITY, placement.velocity);
-        setVector(source_, AL_DIRECTION, placement.direction);
-        alSourcef(source_, AL_REFERENCE_DISTANCE, placement.referenceDistance);
-        alSourcef(source_, AL_MAX_DISTANCE, placement.maxDistance);
-        alSourcef(source_, AL_ROLLOFF_FACTOR, placement.rolloffFactor);
-        alSourcef(source_, AL_CONE_INNER_ANGLE, placement.coneInnerDegrees);
-        alSourcef(source_, AL_CONE_OUTER_ANGLE, placement.coneOuterDegrees);
-        alSourcef(source_, AL_CONE_OUTER_GAIN, placement.coneOuterGain);
+        if (all || placement.listenerRelative != before.listenerRelative)
+            alSourcei(source_, AL_SOURCE_RELATIVE, placement.listenerRelative ? AL_TRUE : AL_FALSE);
+        setVectorIfChanged(all, AL_POSITION, placement.position, before.position);
+        setVectorIfChanged(all, AL_VELOCITY, placement.velocity, before.velocity);
+        setVectorIfChanged(all, AL_DIRECTION, placement.direction, before.direction);
+        setIfChanged(all, AL_REFERENCE_DISTANCE, placement.referenceDistance,
+                     before.referenceDistance);
+        setIfChanged(all, AL_MAX_DISTANCE, placement.maxDistance, before.maxDistance);
+        setIfChanged(all, AL_ROLLOFF_FACTOR, placement.rolloffFactor, before.rolloffFactor);
+        setIfChanged(all, AL_CONE_INNER_ANGLE, placement.coneInnerDegrees, before.coneInnerDegrees);
+        setIfChanged(all, AL_CONE_OUTER_ANGLE, placement.coneOuterDegrees, before.coneOuterDegrees);
+        setIfChanged(all, AL_CONE_OUTER_GAIN, placement.coneOuterGain, before.coneOuterGain);
     }
 
 private:
+    void setIfChanged(bool all, ALenum parameter, float value, float before) const {
+        if (all || value != before)
+            alSourcef(source_, parameter, value);
+    }
+    void setVectorIfChanged(bool all, ALenum parameter, const Vector3& vector,
+                            const Vector3& before) const {
+        if (all || vector != before)
+            setVector(source_, parameter, vector);
+    }
+
     ALint playedOffset(uint32_t callerBytes) const {
         return ALint(uint64_t(callerBytes) / callerFrameBytes_ * playedFrameBytes_);
     }
@@ -254,15 +268,28 @@ public:
         return std::make_unique<AlVoice>(device_, source, buffer);
     }
 
+    // As for sources, only what changed: a commit usually moves the listener and nothing else.
     void setListener(const ListenerPlacement& placement) override {
+        const ListenerPlacement before = listener_;
+        const bool all = !listenerSet_;
+        listenerSet_ = true;
+        listener_ = placement;
         device_->makeCurrent();
-        alListener3f(AL_POSITION, placement.position.x, placement.position.y, placement.position.z);
-        alListener3f(AL_VELOCITY, placement.velocity.x, placement.velocity.y, placement.velocity.z);
-        const ALfloat orientation[] = {placement.at.x, placement.at.y, placement.at.z,
-                                       placement.up.x, placement.up.y, placement.up.z};
-        alListenerfv(AL_ORIENTATION, orientation);
-        alDopplerFactor(placement.dopplerFactor);
-        alSpeedOfSound(placement.speedOfSound);
+        if (all || placement.position != before.position)
+            alListener3f(AL_POSITION, placement.position.x, placement.position.y,
+                         placement.position.z);
+        if (all || placement.velocity != before.velocity)
+            alListener3f(AL_VELOCITY, placement.velocity.x, placement.velocity.y,
+                         placement.velocity.z);
+        if (all || placement.at != before.at || placement.up != before.up) {
+            const ALfloat orientation[] = {placement.at.x, placement.at.y, placement.at.z,
+                                           placement.up.x, placement.up.y, placement.up.z};
+            alListenerfv(AL_ORIENTATION, orientation);
+        }
+        if (all || placement.dopplerFactor != before.dopplerFactor)
+            alDopplerFactor(placement.dopplerFactor);
+        if (all || placement.speedOfSound != before.speedOfSound)
+            alSpeedOfSound(placement.speedOfSound);
     }
 
     void setMasterGain(float gain) override {
@@ -297,6 +324,8 @@ protected:
 
 private:
     std::shared_ptr<AlDevice> device_;
+    bool listenerSet_ = false;
+    ListenerPlacement listener_;
 };
 
 std::vector<ALCint> loopbackAttributes(const WAVEFORMATEX& format, bool headphones) {
