@@ -228,7 +228,12 @@ void Vessel::advance(double simStepS) {
 }
 
 MATRIX3 Vessel::rotationMatrix() const {
-    return planet_.horizonAt(position_) * attitudeMatrix(attitude_);
+    RotationCache& cache = rotationCache_;
+    if (!cache.valid || !(cache.position == position_) || !(cache.attitude == attitude_)) {
+        cache = {position_, attitude_, planet_.horizonAt(position_) * attitudeMatrix(attitude_),
+                 true};
+    }
+    return cache.rotation;
 }
 
 VECTOR3 Vessel::horizonAirspeed() const {

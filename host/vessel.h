@@ -22,6 +22,7 @@ struct Attitude {
     double pitch = 0.0;
     double bank = 0.0;
     double heading = 0.0;
+    bool operator==(const Attitude&) const = default;
 };
 
 struct VesselSpec {
@@ -208,6 +209,15 @@ private:
     Attitude attitude_;
     std::optional<bool> groundContactOverride_;
     std::optional<int> statusOverride_;
+    // The plug-in asks the rotation many times a frame; it changes only when the vessel turns or
+    // moves over the planet.
+    struct RotationCache {
+        SurfacePoint position;
+        Attitude attitude;
+        MATRIX3 rotation;
+        bool valid = false;
+    };
+    mutable RotationCache rotationCache_;
     std::array<double, 2> wheelbrakes_{0.0, 0.0};
     std::array<bool, NAVMODE_HOLDALT + 1> navmodes_{};
     int attitudeMode_ = 1;

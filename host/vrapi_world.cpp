@@ -49,11 +49,15 @@ VRAPI bool vrapiIsVessel(OBJHANDLE object) {
 }
 
 VRAPI DWORD vrapiGetObjectCount() {
-    return static_cast<DWORD>(world().objects().size());
+    return static_cast<DWORD>(world().objectCount());
 }
 
 VRAPI OBJHANDLE vrapiGetObjectByIndex(int index) {
-    return handleAt(world().objects(), index);
+    if (index < 0) {
+        return nullptr;
+    }
+    vrhost::WorldObject* object = world().objectAt(static_cast<size_t>(index));
+    return object ? object->handle() : nullptr;
 }
 
 VRAPI DWORD vrapiGetStationCount() {

@@ -100,15 +100,17 @@ Vessel* World::vessel(OBJHANDLE handle) {
     return nullptr;
 }
 
-std::vector<WorldObject*> World::objects() {
-    std::vector<WorldObject*> all{planet_.get()};
-    for (const auto& vessel : vessels_) {
-        all.push_back(vessel.get());
+WorldObject* World::objectAt(size_t index) {
+    if (index == 0) {
+        return planet_.get();
     }
-    for (const auto& station : stations_) {
-        all.push_back(station.get());
+    if (index - 1 < vessels_.size()) {
+        return vessels_[index - 1].get();
     }
-    return all;
+    if (index - 1 - vessels_.size() < stations_.size()) {
+        return stations_[index - 1 - vessels_.size()].get();
+    }
+    return nullptr;
 }
 
 void World::advance(double simStepS) {

@@ -62,8 +62,10 @@ public:
     // Handle lookups for the SDK: null when the handle names nothing of this world.
     WorldObject* object(OBJHANDLE handle);
     Vessel* vessel(OBJHANDLE handle);
-    // The objects in index order: the planet, the vessels, the stations.
-    std::vector<WorldObject*> objects();
+    // The objects in index order: the planet, the vessels, the stations. Asked by index at
+    // every frame for each object, so nothing is gathered.
+    size_t objectCount() const { return 1 + vessels_.size() + stations_.size(); }
+    WorldObject* objectAt(size_t index);
     const std::deque<std::unique_ptr<Base>>& bases() const { return bases_; }
     const std::deque<std::unique_ptr<Station>>& stations() const { return stations_; }
     const std::deque<std::unique_ptr<Vessel>>& vessels() const { return vessels_; }

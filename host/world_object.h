@@ -15,6 +15,7 @@ enum class ObjectKind { Planet, Base, Station, Vessel };
 struct SurfacePoint {
     double latitude = 0.0;
     double longitude = 0.0;
+    bool operator==(const SurfacePoint&) const = default;
 };
 
 class WorldObject {

@@ -98,6 +98,27 @@ TEST_F(RenderedMapping, PastTheMaximumDistanceAMutedBufferIsSilent) {
     EXPECT_GT(levelsOver().total(), 0.01) << "held at the maximum distance's level";
 }
 
+// A stopped buffer does not follow the listener at each commit; it must catch up when played.
+TEST_F(RenderedMapping, AStoppedMutedBufferPlaysAsTheListenerLeftIt) {
+    auto muted = tone(441, flags3D | DSBCAPS_MUTE3DATMAXDISTANCE);
+    auto muted3D = interface3D(muted.get());
+    ASSERT_EQ(muted3D->SetMaxDistance(10.0f, DS3D_IMMEDIATE), DS_OK);
+    ASSERT_EQ(muted3D->SetPosition(0, 0, 8, DS3D_IMMEDIATE), DS_OK);
+    ASSERT_EQ(muted->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    ASSERT_EQ(muted->Stop(), DS_OK);
+
+    ASSERT_EQ(listener->SetPosition(0, 0, -20, DS3D_DEFERRED), DS_OK);
+    ASSERT_EQ(listener->CommitDeferredSettings(), DS_OK);
+    ASSERT_EQ(muted->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    EXPECT_LT(levelsOver().total(), 1e-4) << "28 m from the listener, past its 10 m";
+
+    ASSERT_EQ(muted->Stop(), DS_OK);
+    ASSERT_EQ(listener->SetPosition(0, 0, 4, DS3D_DEFERRED), DS_OK);
+    ASSERT_EQ(listener->CommitDeferredSettings(), DS_OK);
+    ASSERT_EQ(muted->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    EXPECT_GT(levelsOver().total(), 0.01) << "4 m from the listener";
+}
+
 TEST_F(RenderedMapping, APositionOnTheRightIsLouderOnTheRight) {
     auto buffer = tone(441, flags3D);
     auto buffer3D = interface3D(buffer.get());

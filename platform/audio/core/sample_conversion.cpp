@@ -42,6 +42,19 @@ void convertToPcm(const float* samples, size_t sampleCount, unsigned bitsPerSamp
             out[index] = uint8_t(quantized(samples[index], 128.0) + 128);
         return;
     }
+    if (bitsPerSample == 16) {
+        // The usual output, in single precision: scaling by a power of two is exact in either.
+        for (size_t index = 0; index < sampleCount; ++index) {
+            const float sample = samples[index];
+            const auto value =
+                std::isnan(sample)
+                    ? int16_t(0)
+                    : int16_t(std::clamp(std::nearbyint(sample * 32768.0f), -32768.0f, 32767.0f));
+            out[2 * index] = uint8_t(uint16_t(value) & 0xFF);
+            out[2 * index + 1] = uint8_t(uint16_t(value) >> 8);
+        }
+        return;
+    }
     const unsigned bytes = bitsPerSample / 8;
     const double fullScale = std::ldexp(1.0, int(bitsPerSample) - 1);
     for (size_t index = 0; index < sampleCount; ++index)

@@ -5,8 +5,6 @@
 #include "platform/audio/core/mapping.h"
 #include "platform/audio/core/trace.h"
 
-#include <cstring>
-
 namespace platform::audio {
 
 namespace {
@@ -33,7 +31,6 @@ SoundBuffer::SoundBuffer(std::shared_ptr<DeviceContext> context, std::unique_ptr
       frequency_(format_.nSamplesPerSec), settings3D_(default3DBufferParameters()),
       heard3D_(settings3D_), object_(newBufferObjectName()), name_(std::move(name)) {
     format_.cbSize = 0;
-    voice_->setSamples(samples_.data(), samples_.size(), format_);
     if (is3D())
         context_->add3DBuffer(this);
     placeVoice();
@@ -53,6 +50,11 @@ void SoundBuffer::trace(const char* call, ArgumentText arguments) const {
 void SoundBuffer::trace(const char* call) const {
     if (traceEnabled())
         traceCall(object_, call, {}, name_);
+}
+
+void SoundBuffer::giveVoiceTheSamples() {
+    voice_->setSamples(samples_.data(), samples_.size(), format_);
+    voiceHasSamples_ = true;
 }
 
 HRESULT SoundBuffer::needsControl(DWORD control) const {
@@ -81,18 +83,19 @@ void SoundBuffer::followMaxDistanceMute() {
 }
 
 void SoundBuffer::commitDeferredSettings(bool rolloffChanged) {
-    const bool pending = std::memcmp(&heard3D_, &settings3D_, sizeof(DS3DBUFFER)) != 0;
-    heard3D_ = settings3D_;
-    if (pending)
+    if (deferredPending_) {
+        deferredPending_ = false;
+        heard3D_ = settings3D_;
         placeVoice();
-    else
+    } else {
         listenerChanged(rolloffChanged);
+    }
 }
 
 void SoundBuffer::listenerChanged(bool rolloffChanged) {
     if (rolloffChanged)
         placeVoice();
-    else
+    else if (played_)
         followMaxDistanceMute();
 }
 
@@ -200,7 +203,7 @@ HRESULT SoundBuffer::Unlock(LPVOID pvAudioPtr1, DWORD dwAudioBytes1, LPVOID pvAu
                                     pvAudioPtr2, dwAudioBytes2);
         FAILED(check))
         return check;
-    voice_->setSamples(samples_.data(), samples_.size(), format_);
+    giveVoiceTheSamples();
     const auto firstOffset = DWORD(static_cast<const uint8_t*>(pvAudioPtr1) - samples_.data());
     trace("Unlock", [&] { return argumentText(firstOffset, dwAudioBytes1, dwAudioBytes2); });
     return DS_OK;
@@ -211,6 +214,10 @@ HRESULT SoundBuffer::Play(DWORD dwReserved1, DWORD dwPriority, DWORD dwFlags) {
     if (dwReserved1 != 0 || (dwPriority != 0 && !(flags_ & DSBCAPS_LOCDEFER)))
         return DSERR_INVALIDPARAM;
     looping_ = dwFlags & DSBPLAY_LOOPING;
+    if (!voiceHasSamples_)
+        giveVoiceTheSamples();
+    played_ = true;
+    followMaxDistanceMute();
     voice_->play(looping_);
     trace("Play", [&] { return argumentText(dwReserved1, dwPriority, Hex{dwFlags}); });
     return DS_OK;
@@ -265,6 +272,7 @@ HRESULT SoundBuffer::SetFrequency(DWORD dwFrequency) {
 
 HRESULT SoundBuffer::Stop() {
     voice_->pause();
+    played_ = false;
     trace("Stop");
     return DS_OK;
 }
@@ -289,6 +297,8 @@ HRESULT SoundBuffer::set3D(const char* call, ArgumentText arguments, DWORD apply
     if (apply == DS3D_IMMEDIATE) {
         change(heard3D_);
         placeVoice();
+    } else {
+        deferredPending_ = true;
     }
     trace(call, arguments);
     return DS_OK;

@@ -61,6 +61,9 @@ private:
     ~SoundBuffer();
 
     bool is3D() const { return flags_ & DSBCAPS_CTRL3D; }
+    // A new buffer's silence reaches the mixer only if it is played before any Unlock: loading a
+    // sound copies its samples to the mixer once.
+    void giveVoiceTheSamples();
     void placeVoice();
     void applyGain();
     void followMaxDistanceMute();
@@ -80,6 +83,12 @@ private:
     LONG pan_ = DSBPAN_CENTER;
     bool looping_ = false;
     bool mutedPastMaxDistance_ = false;
+    bool voiceHasSamples_ = false;
+    // Settings made with DS3D_DEFERRED since the last commit.
+    bool deferredPending_ = false;
+    // Played and not stopped since: only such a buffer follows the listener's moves at once past
+    // its maximum distance; the others catch up when played.
+    bool played_ = false;
     DWORD frequency_;
     DS3DBUFFER settings3D_; // as last set, deferred or not
     DS3DBUFFER heard3D_;
