@@ -227,13 +227,22 @@ void Vessel::advance(double simStepS) {
     lastStepS_ = simStepS;
 }
 
-MATRIX3 Vessel::rotationMatrix() const {
-    RotationCache& cache = rotationCache_;
-    if (!cache.valid || !(cache.position == position_) || !(cache.attitude == attitude_)) {
-        cache = {position_, attitude_, planet_.horizonAt(position_) * attitudeMatrix(attitude_),
+const Vessel::PlacementCache& Vessel::placement() const {
+    PlacementCache& cache = placementCache_;
+    if (!cache.valid || !(cache.position == position_) || cache.altitudeM != altitudeM_ ||
+        !(cache.attitude == attitude_)) {
+        cache = {position_,
+                 altitudeM_,
+                 attitude_,
+                 planet_.positionOver(position_, altitudeM_),
+                 planet_.horizonAt(position_) * attitudeMatrix(attitude_),
                  true};
     }
-    return cache.rotation;
+    return cache;
+}
+
+MATRIX3 Vessel::rotationMatrix() const {
+    return placement().rotation;
 }
 
 VECTOR3 Vessel::horizonAirspeed() const {
@@ -250,7 +259,7 @@ bool Vessel::isThruster(THRUSTER_HANDLE thruster) const {
 }
 
 VECTOR3 Vessel::globalPosition() const {
-    return planet_.positionOver(position_, altitudeM_);
+    return placement().global;
 }
 
 OBJHANDLE Vessel::GetHandle() const {

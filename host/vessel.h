@@ -209,15 +209,18 @@ private:
     Attitude attitude_;
     std::optional<bool> groundContactOverride_;
     std::optional<int> statusOverride_;
-    // The plug-in asks the rotation many times a frame; it changes only when the vessel turns or
-    // moves over the planet.
-    struct RotationCache {
+    // The plug-in asks the vessel's place and rotation many times a frame; they change only when
+    // the vessel moves or turns.
+    struct PlacementCache {
         SurfacePoint position;
+        double altitudeM = 0.0;
         Attitude attitude;
+        VECTOR3 global{0.0, 0.0, 0.0};
         MATRIX3 rotation;
         bool valid = false;
     };
-    mutable RotationCache rotationCache_;
+    const PlacementCache& placement() const;
+    mutable PlacementCache placementCache_;
     std::array<double, 2> wheelbrakes_{0.0, 0.0};
     std::array<bool, NAVMODE_HOLDALT + 1> navmodes_{};
     int attitudeMode_ = 1;
