@@ -30,8 +30,9 @@ void DeviceContext::commitDeferredSettings() {
     mixer_->beginBatch();
     listenerHeard_ = listenerSettings_;
     mixer_->setListener(listenerPlacement(listenerHeard_));
-    for (SoundBuffer* buffer : buffers3D_)
+    for (SoundBuffer* buffer : visited(rolloffChanged))
         buffer->commitDeferredSettings(rolloffChanged);
+    std::erase_if(watched_, [](SoundBuffer* buffer) { return !buffer->staysWatched(); });
     mixer_->endBatch();
 }
 
@@ -41,11 +42,16 @@ void DeviceContext::add3DBuffer(SoundBuffer* buffer) {
 
 void DeviceContext::remove3DBuffer(SoundBuffer* buffer) {
     std::erase(buffers3D_, buffer);
+    std::erase(watched_, buffer);
+}
+
+void DeviceContext::watch(SoundBuffer* buffer) {
+    watched_.push_back(buffer);
 }
 
 void DeviceContext::applyListener(bool rolloffChanged) {
     mixer_->setListener(listenerPlacement(listenerHeard_));
-    for (SoundBuffer* buffer : buffers3D_)
+    for (SoundBuffer* buffer : visited(rolloffChanged))
         buffer->listenerChanged(rolloffChanged);
 }
 

@@ -45,11 +45,18 @@ public:
 
     void add3DBuffer(SoundBuffer* buffer);
     void remove3DBuffer(SoundBuffer* buffer);
+    // A buffer that the next commit or listener change must visit, though the rolloff stays:
+    // one with deferred settings, or one that plays and mutes past its maximum distance. The
+    // others wait for their next change or play.
+    void watch(SoundBuffer* buffer);
 
 private:
     // The rolloff factor belongs to the listener in DirectSound but to each source in a mixer,
     // and buffers muted past their maximum distance follow the listener's position.
     void applyListener(bool rolloffChanged);
+    const std::vector<SoundBuffer*>& visited(bool rolloffChanged) const {
+        return rolloffChanged ? buffers3D_ : watched_;
+    }
 
     std::shared_ptr<Mixer> mixer_;
     DWORD cooperativeLevel_ = 0;
@@ -58,6 +65,7 @@ private:
     DS3DLISTENER listenerSettings_;
     DS3DLISTENER listenerHeard_;
     std::vector<SoundBuffer*> buffers3D_;
+    std::vector<SoundBuffer*> watched_;
 };
 
 } // namespace platform::audio

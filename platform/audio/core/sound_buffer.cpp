@@ -92,6 +92,18 @@ void SoundBuffer::commitDeferredSettings(bool rolloffChanged) {
     }
 }
 
+bool SoundBuffer::staysWatched() {
+    watched_ = deferredPending_ || followsListener();
+    return watched_;
+}
+
+void SoundBuffer::watchIfNeeded() {
+    if (!watched_ && (deferredPending_ || followsListener())) {
+        watched_ = true;
+        context_->watch(this);
+    }
+}
+
 void SoundBuffer::listenerChanged(bool rolloffChanged) {
     if (rolloffChanged)
         placeVoice();
@@ -217,6 +229,7 @@ HRESULT SoundBuffer::Play(DWORD dwReserved1, DWORD dwPriority, DWORD dwFlags) {
     if (!voiceHasSamples_)
         giveVoiceTheSamples();
     played_ = true;
+    watchIfNeeded();
     followMaxDistanceMute();
     voice_->play(looping_);
     trace("Play", [&] { return argumentText(dwReserved1, dwPriority, Hex{dwFlags}); });
@@ -299,6 +312,7 @@ HRESULT SoundBuffer::set3D(const char* call, ArgumentText arguments, DWORD apply
         placeVoice();
     } else {
         deferredPending_ = true;
+        watchIfNeeded();
     }
     trace(call, arguments);
     return DS_OK;

@@ -54,6 +54,8 @@ public:
     void commitDeferredSettings(bool rolloffChanged);
     // By the device when the listener heard has changed.
     void listenerChanged(bool rolloffChanged);
+    // By the device after a commit: whether the buffer still needs its visits.
+    bool staysWatched();
 
 private:
     SoundBuffer(std::shared_ptr<DeviceContext> context, std::unique_ptr<Voice> voice,
@@ -67,6 +69,10 @@ private:
     void placeVoice();
     void applyGain();
     void followMaxDistanceMute();
+    bool followsListener() const {
+        return played_ && is3D() && (flags_ & DSBCAPS_MUTE3DATMAXDISTANCE);
+    }
+    void watchIfNeeded();
     HRESULT needsControl(DWORD control) const;
     friend class Buffer3DSetters<SoundBuffer>;
     HRESULT set3D(const char* call, ArgumentText arguments, DWORD apply, HRESULT check,
@@ -89,6 +95,7 @@ private:
     // Played and not stopped since: only such a buffer follows the listener's moves at once past
     // its maximum distance; the others catch up when played.
     bool played_ = false;
+    bool watched_ = false; // in the device's list of buffers it visits
     DWORD frequency_;
     DS3DBUFFER settings3D_; // as last set, deferred or not
     DS3DBUFFER heard3D_;
