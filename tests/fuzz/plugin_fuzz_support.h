@@ -1,10 +1,10 @@
 // What the fuzz targets of the plug-in's own files share: the plug-in started once in the
 // scratch simulator folder with its default options and a sound device on the fake
-// DirectSound, and a log that stays small on disk over millions of inputs.
+// DirectSound, and nothing that grows over millions of inputs.
 #pragma once
 
 #include "fuzz_support.h"
-#include "platform/audio/dsound.h"
+#include "platform/audio/dsound_fake.h"
 #include "plugin/audio/sound_device_lifecycle.h"
 #include "plugin/core/log.h"
 #include "plugin/core/main_configuration.h"
@@ -38,10 +38,13 @@ inline void writeScratchWave(const std::string& relativePath) {
                      testsupport::waveFile(testsupport::WaveLayout{}, testsupport::pcm16(samples)));
 }
 
-// Some of the log's writers have no line budget: the file is emptied now and then.
-inline void emptyPluginLogNowAndThen() {
+// What one input leaves behind: the fake DirectSound's record of calls and buffers is
+// forgotten (its objects keep working), and the log, some of whose writers have no line
+// budget, is emptied now and then.
+inline void forgetInput() {
     constexpr int inputsPerLog = 4096;
     static int inputs = 0;
+    platform::audio::fake::reset();
     if (++inputs % inputsPerLog == 0) {
         zephyrin::logClose();
         std::remove("Zephyrin_Log.txt");
