@@ -23,9 +23,12 @@ long) vessels=60 runs=40 run_seconds=20 broken_files=all broken_runs=4 ;;
 esac
 [ -x "$source_tree/vrhost" ] || fail "no vrhost in $source_tree"
 
-tree=$work_dir/Voranth
 rm -rf "$work_dir"
 mkdir -p "$work_dir"
+# The flights run inside the work folder: every path is made absolute first (make soak gives
+# relative ones).
+work_dir=$(cd "$work_dir" && pwd)
+tree=$work_dir/Voranth
 cp -r "$source_tree/." "$tree"
 rm -rf "$tree/doc" "$tree/Zephyrin_Log.txt"
 [ -f "$tree/Modules/libScenarioCalls.so" ] || fail "no scenario add-on in $tree/Modules"
