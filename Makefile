@@ -37,8 +37,8 @@ fuzz: deps
 	@cmake --build --preset fuzz
 	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
-# The long soak, in the sanitizer tree: 60 add-on vessels, 40 window opens with every file in
-# place, then 4 with each stock sound file missing, cut short or noise in turn.
+# The long soak, in the sanitizer tree: 60 add-on vessels, 40 window opens a flight, every stock sound
+# file missing, cut short or noise in turn.
 soak: sanitize
 	@tests/soak/soak.sh build-sanitize/Voranth build-sanitize/soak-long long
 
