@@ -37,7 +37,7 @@ fuzz: deps
 	@cmake --build --preset fuzz
 	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
-# The long soak, in the sanitizer tree: 60 vessels, 40 window opens a flight, every stock sound
+# The long soak, in the sanitizer tree: 60 add-on vessels, 40 window opens a flight, every stock sound
 # file missing, cut short or noise in turn.
 soak: sanitize
 	@tests/soak/soak.sh build-sanitize/Voranth build-sanitize/soak-long long

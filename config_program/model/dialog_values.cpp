@@ -4,6 +4,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace tunedesk {
@@ -103,7 +104,8 @@ std::optional<double> parseDecimal(const std::string& text) {
     double value = 0.0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-    if (text.empty() || error != std::errc() || stop != end)
+    // from_chars also reads "nan" and "inf", which would pass every range check as no number.
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

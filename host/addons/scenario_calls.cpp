@@ -5,23 +5,26 @@
 // and vrhost prints "call: PlayVesselWaveZephx3(0, 3, 1, 200, 20000) = 1". Arguments by kind:
 //     vessel   @NAME (the vessel of that name), or null
 //     text     as written, null, or long:N for N characters
-//     vector   x,y,z or null         float  a number or null
+//     vector   x,y,z or null         float  a decimal number or null
 //     cone     inside,outside,x,y,z,outsideVolume or null
 //     number   a whole number
 #define ZEPHYRIN_ADDON_BINDING
 #include "VoranthAPI.h"
 #include "ZephyrinAddon.h"
+#include "shared/decimal_number.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 namespace {
 
-ZephyrinBinding zephyrin;
+ZephyrinBinding binding;
 
 constexpr size_t longestText = 100000;
 
@@ -43,18 +46,24 @@ struct Argument {
 
 using Arguments = std::vector<Argument>;
 
-// Parses numbers separated by commas; false unless there are exactly `count`.
+// Parses decimal numbers separated by commas; false unless there are exactly `count`.
 bool parseNumbers(const char* text, double* numbers, int count) {
     const char* at = text;
     for (int index = 0; index < count; ++index) {
-        char* end = nullptr;
-        numbers[index] = std::strtod(at, &end);
-        if (end == at || (index + 1 < count ? *end != ',' : *end != '\0')) {
+        const size_t length = zephyrin::readDecimalNumber(at, numbers[index]);
+        const char* end = at + length;
+        if (length == 0 || (index + 1 < count ? *end != ',' : *end != '\0')) {
             return false;
         }
         at = end + 1;
     }
     return true;
+}
+
+// A cone angle as the interface's unsigned field holds it; beyond its range it stays at the end.
+uint32_t coneAngle(double degrees) {
+    return static_cast<uint32_t>(
+        std::clamp(degrees, 0.0, static_cast<double>(std::numeric_limits<uint32_t>::max())));
 }
 
 OBJHANDLE vesselNamed(const char* name) {
@@ -98,14 +107,16 @@ bool parseArgument(char kind, const char* word, Argument& argument) {
         if (!parseNumbers(word, numbers, 1)) {
             return false;
         }
-        argument.real = static_cast<float>(numbers[0]);
+        argument.real =
+            static_cast<float>(std::clamp(numbers[0], -double{std::numeric_limits<float>::max()},
+                                          double{std::numeric_limits<float>::max()}));
         return true;
     case 'c':
         if (!parseNumbers(word, numbers, 6)) {
             return false;
         }
-        argument.cone = {static_cast<uint32_t>(numbers[0]),
-                         static_cast<uint32_t>(numbers[1]),
+        argument.cone = {coneAngle(numbers[0]),
+                         coneAngle(numbers[1]),
                          {numbers[2], numbers[3], numbers[4]},
                          numbers[5]};
         return true;
@@ -134,97 +145,97 @@ const std::vector<Function>& functions() {
          [](Arguments&) {
              char text[32];
              std::snprintf(text, sizeof text, "%g",
-                           static_cast<double>(zephyrin.GetVersionZephx3()));
+                           static_cast<double>(binding.GetVersionZephx3()));
              return std::string(text);
          }},
         {"GetVesselSoundID3", "h",
-         [](Arguments& a) { return numberText(zephyrin.GetVesselSoundID3(a[0].vessel)); }},
+         [](Arguments& a) { return numberText(binding.GetVesselSoundID3(a[0].vessel)); }},
         {"LoadVesselWaveZephx3", "iisi",
          [](Arguments& a) {
-             return numberText(zephyrin.LoadVesselWaveZephx3(a[0].number, a[1].number,
-                                                             a[2].textOrNull(), a[3].number));
+             return numberText(binding.LoadVesselWaveZephx3(a[0].number, a[1].number,
+                                                            a[2].textOrNull(), a[3].number));
          }},
         {"LoadVesselWave3dZephx4", "iisivvi",
          [](Arguments& a) {
-             return numberText(zephyrin.LoadVesselWave3dZephx4(
+             return numberText(binding.LoadVesselWave3dZephx4(
                  a[0].number, a[1].number, a[2].textOrNull(), a[3].number, a[4].vectorOrNull(),
                  a[5].vectorOrNull(), a[6].number));
          }},
         {"Set3dWaveParametersZephx4", "iivvffc",
          [](Arguments& a) {
-             return numberText(zephyrin.Set3dWaveParametersZephx4(
+             return numberText(binding.Set3dWaveParametersZephx4(
                  a[0].number, a[1].number, a[2].vectorOrNull(), a[3].vectorOrNull(),
                  a[4].realOrNull(), a[5].realOrNull(), a[6].coneOrNull()));
          }},
         {"PlayVesselWaveZephx3", "iiiii",
          [](Arguments& a) {
-             return numberText(zephyrin.PlayVesselWaveZephx3(a[0].number, a[1].number, a[2].number,
-                                                             a[3].number, a[4].number));
+             return numberText(binding.PlayVesselWaveZephx3(a[0].number, a[1].number, a[2].number,
+                                                            a[3].number, a[4].number));
          }},
         {"PlayVesselExclusiveWaveZephx3", "iiiii",
          [](Arguments& a) {
-             return numberText(zephyrin.PlayVesselExclusiveWaveZephx3(
+             return numberText(binding.PlayVesselExclusiveWaveZephx3(
                  a[0].number, a[1].number, a[2].number, a[3].number, a[4].number));
          }},
         {"StopVesselWave3", "ii",
          [](Arguments& a) {
-             return numberText(zephyrin.StopVesselWave3(a[0].number, a[1].number));
+             return numberText(binding.StopVesselWave3(a[0].number, a[1].number));
          }},
         {"IsPlayingVesselWave3", "ii",
          [](Arguments& a) {
-             return numberText(zephyrin.IsPlayingVesselWave3(a[0].number, a[1].number));
+             return numberText(binding.IsPlayingVesselWave3(a[0].number, a[1].number));
          }},
         {"SoundOption3", "iii",
          [](Arguments& a) {
-             return numberText(zephyrin.SoundOption3(a[0].number, a[1].number, a[2].number));
+             return numberText(binding.SoundOption3(a[0].number, a[1].number, a[2].number));
          }},
         {"ReplaceStockZephx3", "isi",
          [](Arguments& a) {
              return numberText(
-                 zephyrin.ReplaceStockZephx3(a[0].number, a[1].textOrNull(), a[2].number));
+                 binding.ReplaceStockZephx3(a[0].number, a[1].textOrNull(), a[2].number));
          }},
         {"IsZephyrin3dZephx4", "",
-         [](Arguments&) { return numberText(zephyrin.IsZephyrin3dZephx4()); }},
+         [](Arguments&) { return numberText(binding.IsZephyrin3dZephx4()); }},
         {"IsPlayingRadioVesselWave", "",
-         [](Arguments&) { return numberText(zephyrin.IsPlayingRadioVesselWave()); }},
+         [](Arguments&) { return numberText(binding.IsPlayingRadioVesselWave()); }},
         {"ControlAircond", "i",
-         [](Arguments& a) { return numberText(zephyrin.ControlAircond(a[0].number)); }},
+         [](Arguments& a) { return numberText(binding.ControlAircond(a[0].number)); }},
         {"SetFrequency", "s",
-         [](Arguments& a) { return numberText(zephyrin.SetFrequency(a[0].writableTextOrNull())); }},
+         [](Arguments& a) { return numberText(binding.SetFrequency(a[0].writableTextOrNull())); }},
         {"LoadVesselWaveZephx", "is",
          [](Arguments& a) {
-             return numberText(zephyrin.LoadVesselWaveZephx(a[0].number, a[1].textOrNull()));
+             return numberText(binding.LoadVesselWaveZephx(a[0].number, a[1].textOrNull()));
          }},
         {"PlayVesselWaveZephx", "iiii",
          [](Arguments& a) {
              return numberText(
-                 zephyrin.PlayVesselWaveZephx(a[0].number, a[1].number, a[2].number, a[3].number));
+                 binding.PlayVesselWaveZephx(a[0].number, a[1].number, a[2].number, a[3].number));
          }},
         {"PlayVesselExclusiveWaveZephx", "iiii",
          [](Arguments& a) {
-             return numberText(zephyrin.PlayVesselExclusiveWaveZephx(a[0].number, a[1].number,
-                                                                     a[2].number, a[3].number));
+             return numberText(binding.PlayVesselExclusiveWaveZephx(a[0].number, a[1].number,
+                                                                    a[2].number, a[3].number));
          }},
         {"StopVesselWave", "i",
-         [](Arguments& a) { return numberText(zephyrin.StopVesselWave(a[0].number)); }},
+         [](Arguments& a) { return numberText(binding.StopVesselWave(a[0].number)); }},
         {"IsPlayingVesselWave", "i",
-         [](Arguments& a) { return numberText(zephyrin.IsPlayingVesselWave(a[0].number)); }},
+         [](Arguments& a) { return numberText(binding.IsPlayingVesselWave(a[0].number)); }},
         {"SoundOption", "ii",
-         [](Arguments& a) { return numberText(zephyrin.SoundOption(a[0].number, a[1].number)); }},
+         [](Arguments& a) { return numberText(binding.SoundOption(a[0].number, a[1].number)); }},
         {"GetMFDId", "s",
-         [](Arguments& a) { return numberText(zephyrin.GetMFDId(a[0].textOrNull())); }},
+         [](Arguments& a) { return numberText(binding.GetMFDId(a[0].textOrNull())); }},
         {"LoadMFDWaveZephx3", "iis",
          [](Arguments& a) {
              return numberText(
-                 zephyrin.LoadMFDWaveZephx3(a[0].number, a[1].number, a[2].textOrNull()));
+                 binding.LoadMFDWaveZephx3(a[0].number, a[1].number, a[2].textOrNull()));
          }},
         {"PlayMFDWaveZephx3", "iiiii",
          [](Arguments& a) {
-             return numberText(zephyrin.PlayMFDWaveZephx3(a[0].number, a[1].number, a[2].number,
-                                                          a[3].number, a[4].number));
+             return numberText(binding.PlayMFDWaveZephx3(a[0].number, a[1].number, a[2].number,
+                                                         a[3].number, a[4].number));
          }},
         {"StopMFDWave3", "ii",
-         [](Arguments& a) { return numberText(zephyrin.StopMFDWave3(a[0].number, a[1].number)); }},
+         [](Arguments& a) { return numberText(binding.StopMFDWave3(a[0].number, a[1].number)); }},
     };
     return table;
 }
@@ -247,7 +258,7 @@ void say(const std::string& line) {
 bool isBound(const char* name) {
 #define ZEPHYRIN_IS_NAMED(result, function, parameters)                                            \
     if (std::strcmp(name, #function) == 0) {                                                       \
-        return zephyrin.function != nullptr;                                                       \
+        return binding.function != nullptr;                                                        \
     }
     ZEPHYRIN_EXPORTS(ZEPHYRIN_IS_NAMED)
 #undef ZEPHYRIN_IS_NAMED
@@ -257,7 +268,7 @@ bool isBound(const char* name) {
 } // namespace
 
 VRPLUGIN_CALLBACK void InitModule(HINSTANCE) {
-    zephyrin = zephyrinBind();
+    binding = zephyrinBind();
 }
 
 VRPLUGIN_CALLBACK void vrhostScenarioCall(int wordCount, const char* const* words) {

@@ -4,7 +4,6 @@
 #include "plugin/classconfig/class_name_form.h"
 
 #include <cctype>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -66,8 +65,7 @@ bool readPosition(const char* from, VECTOR3& position, const char** end) {
         return false;
     }
     *end = readTriple(open + 1, position);
-    return *end != nullptr && std::isfinite(position.x) && std::isfinite(position.y) &&
-           std::isfinite(position.z);
+    return *end != nullptr;
 }
 
 // The animation number: digits only, at most 200.

@@ -2,12 +2,11 @@
 
 #include "plugin/classconfig/class_keys.h"
 #include "plugin/classconfig/class_name_form.h"
+#include "shared/decimal_number.h"
 
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <limits>
 
 namespace zephyrin {
 
@@ -203,11 +202,10 @@ const char* readTriple(const char* text, VECTOR3& value) {
             }
             ++at;
         }
-        char* end = nullptr;
-        double coordinate = std::strtod(at, &end);
-        *coordinates[axis] =
-            std::isfinite(coordinate) ? coordinate : std::numeric_limits<double>::quiet_NaN();
-        at = end;
+        // Text that is no decimal number reads as 0, "nan", "inf" and hexadecimal included.
+        double coordinate = 0;
+        at += readDecimalNumber(at, coordinate);
+        *coordinates[axis] = coordinate;
     }
     return at;
 }

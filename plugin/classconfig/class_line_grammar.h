@@ -77,7 +77,7 @@ private:
 const char* findWaveExtension(const char* text, size_t limit);
 
 // Reads "x,y,z" after an opening brace; returns the end of z, or null when a comma is missing.
-// Non-finite values come back as NaN, which no range test lets through.
+// Each coordinate is a decimal number; text that is none reads as 0.
 const char* readTriple(const char* text, VECTOR3& value);
 
 } // namespace zephyrin

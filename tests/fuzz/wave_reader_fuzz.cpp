@@ -1,6 +1,7 @@
 // Any bytes as a wave file: through the reader alone, in both read modes, and through the load
 // of a sound object in 2D, mono 3D and as a stereo pair on the fake device.
 #include "fuzz_support.h"
+#include "platform/audio/dsound_fake.h"
 #include "plugin/audio/sound.h"
 #include "plugin/audio/sound_device.h"
 #include "plugin/audio/sound_device_lifecycle.h"
@@ -53,5 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             delete sound;
         }
     }
+    // The fake's record of calls and buffers would grow with every input.
+    platform::audio::fake::reset();
     return 0;
 }

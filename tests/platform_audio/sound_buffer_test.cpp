@@ -173,6 +173,9 @@ TEST_F(SoundBufferTest, DescriptionsAreCheckedAsDirectSoundChecksThem) {
     WAVEFORMATEX stereo24 = pcmFormat(2, 22050, 24);
     WAVEFORMATEX pcm12 = pcmFormat(1, 22050, 12);
     WAVEFORMATEX nineChannels = pcmFormat(9, 22050, 16);
+    WAVEFORMATEX hugeFrames = mono;
+    hugeFrames.nChannels = 65529;
+    hugeFrames.wBitsPerSample = 32784;
     struct Case {
         const char* what;
         DSBUFFERDESC description;
@@ -200,6 +203,9 @@ TEST_F(SoundBufferTest, DescriptionsAreCheckedAsDirectSoundChecksThem) {
         {"12 bits", {sizeof(DSBUFFERDESC), 0, 4410, 0, &pcm12, GUID_NULL}, DSERR_BADFORMAT},
         {"9 channels",
          {sizeof(DSBUFFERDESC), 0, 4410, 0, &nineChannels, GUID_NULL},
+         DSERR_BADFORMAT},
+        {"65529 channels of 32784 bits",
+         {sizeof(DSBUFFERDESC), 0, 4410, 0, &hugeFrames, GUID_NULL},
          DSERR_BADFORMAT},
         {"too small", {sizeof(DSBUFFERDESC), 0, 2, 0, &mono, GUID_NULL}, DSERR_INVALIDPARAM},
         {"hardware",

@@ -1,3 +1,4 @@
+#include "plugin/classconfig/animation_line.h"
 #include "plugin/classconfig/class_keys.h"
 #include "plugin/classconfig/class_line_grammar.h"
 
@@ -153,12 +154,48 @@ INSTANTIATE_TEST_SUITE_P(
             "{10000,-10000,10000}", Outcome::Taken, {1e4, -1e4, 1e4}, {1e4, -1e4, 1e4}, false},
         PositionCase{"{10000.01,0,0}", Outcome::PositionOutOfRange, {}, {}, false},
         PositionCase{"{0,-10000.5,0}", Outcome::PositionOutOfRange, {}, {}, false},
-        PositionCase{"{nan,0,0}", Outcome::PositionOutOfRange, {}, {}, false},
-        PositionCase{"{0,inf,0}", Outcome::PositionOutOfRange, {}, {}, false},
-        PositionCase{"{0,0,-12}{nan,0,0}", Outcome::Taken, {0, 0, -12}, {0, 0, -12}, true},
         PositionCase{"{0,0 -12}", Outcome::BadPosition, {}, {}, false},
         PositionCase{"0,0,-12}", Outcome::BadPosition, {}, {}, false},
         PositionCase{"{0,0,-12", Outcome::BadPosition, {}, {}, false}));
+
+// The C library reads these as numbers; in a class file they are text that is no number.
+class NoDecimalNumber : public testing::TestWithParam<const char*> {};
+
+std::string withValue(const char* pattern, const char* value) {
+    std::string line = pattern;
+    line.replace(line.find('#'), 1, value);
+    return line;
+}
+
+TEST_P(NoDecimalNumber, ReadsAsTextThatIsNoNumber) {
+    for (const char* pattern : {"3dRadioPos = {#,1,2}\n", "3dRadioPos = {1,#,2}\n",
+                                "3dRadioPos = {1,2,#}\n", "3dRadioPos = {1,2,3}{#,5,6}\n"}) {
+        ClassLine hostile = readClassLine(withValue(pattern, GetParam()).c_str(), "Tug");
+        ClassLine text = readClassLine(withValue(pattern, "abc").c_str(), "Tug");
+        SCOPED_TRACE(withValue(pattern, GetParam()));
+        ASSERT_EQ(hostile.outcome, text.outcome);
+        EXPECT_EQ(text.outcome, Outcome::Taken);
+        for (auto coordinate : {&VECTOR3::x, &VECTOR3::y, &VECTOR3::z}) {
+            EXPECT_EQ(hostile.left.*coordinate, text.left.*coordinate);
+            EXPECT_EQ(hostile.right.*coordinate, text.right.*coordinate);
+        }
+        EXPECT_EQ(hostile.hasRight, text.hasRight);
+        EXPECT_EQ(hostile.rightOutOfRange, text.rightOutOfRange);
+    }
+    const char* animation = "AnimationStereo_0 = move.wav, none, none, {1,#,2}{#,0,0}\n";
+    AnimationLine hostile = readAnimationLine(
+        withValue(withValue(animation, GetParam()).c_str(), GetParam()).c_str(), "Tug");
+    AnimationLine text =
+        readAnimationLine(withValue(withValue(animation, "abc").c_str(), "abc").c_str(), "Tug");
+    ASSERT_EQ(hostile.outcome, text.outcome);
+    EXPECT_EQ(text.outcome, AnimationLineOutcome::Taken);
+    EXPECT_EQ(hostile.position.y, text.position.y);
+    EXPECT_EQ(hostile.positionRight.x, text.positionRight.x);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, NoDecimalNumber,
+                         testing::Values("nan", "NAN", "-nan", "inf", "-inf", "infinity", "0x10",
+                                         "0x1p3", "1e999"));
 
 TEST(ClassFileReads, ALineLongerThanOneReadGoesOnAsTheNext) {
     std::string content = "PLAYGPWS = false   \n" + std::string(300, 'x') + "\nlast";

@@ -99,6 +99,8 @@ TEST(TunedeskValues, EachRangeAtItsEdgesWithItsMessage) {
         {IDC_ATCDELAYFACTOR, "12.5", nullptr},
         {IDC_ATCDELAYFACTOR, "100.01", "Please enter a number between 0 and 100."},
         {IDC_ATCDELAYFACTOR, ".", "Please enter a number."},
+        {IDC_ATCDELAYFACTOR, "nan", "Please enter a number."},
+        {IDC_ATCDELAYFACTOR, "inf", "Please enter a number."},
     };
     for (const Case& c : cases) {
         OptionRecord record = tunedeskDefaults();

@@ -32,7 +32,8 @@ bool isPlayablePcm(const WAVEFORMATEX& format) {
     const bool channelsOk = format.nChannels >= 1 && format.nChannels <= maxSecondaryChannels;
     const bool bitsOk = format.wBitsPerSample == 8 || format.wBitsPerSample == 16 ||
                         format.wBitsPerSample == 24 || format.wBitsPerSample == 32;
-    const DWORD blockAlign = format.nChannels * format.wBitsPerSample / 8u;
+    // In unsigned 32 bits: two 16-bit fields of a hostile header overflow an int's product.
+    const DWORD blockAlign = DWORD{format.nChannels} * format.wBitsPerSample / 8u;
     return format.wFormatTag == WAVE_FORMAT_PCM && channelsOk && bitsOk &&
            format.nSamplesPerSec >= DSBFREQUENCY_MIN && format.nSamplesPerSec <= DSBFREQUENCY_MAX &&
            format.nBlockAlign == blockAlign &&
