@@ -4,7 +4,7 @@
 // Soft program would (the same sources, positions, cones, resampler and loopback format, each
 // position set at once). It prints both real-time factors and their ratio.
 #define AL_ALEXT_PROTOTYPES
-#include "bench/moving_voices.h"
+#include "bench/moving_voice_buffer.h"
 #include "platform/audio/audio_output.h"
 #include "platform/audio/dsound.h"
 
@@ -93,31 +93,9 @@ public:
 
 private:
     void addVoice(size_t index) {
-        const std::vector<int16_t> samples = voiceWave(index);
-        WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, waveRateHz, waveRateHz * 2, 2, 16, 0};
-        DSBUFFERDESC description{sizeof(DSBUFFERDESC),
-                                 DSBCAPS_CTRL3D | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY,
-                                 DWORD(samples.size() * 2),
-                                 0,
-                                 &format,
-                                 GUID_NULL};
-        IDirectSoundBuffer* voice = nullptr;
-        directSound_->CreateSoundBuffer(&description, &voice, nullptr);
-        void* data = nullptr;
-        DWORD bytes = 0;
-        voice->Lock(0, 0, &data, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
-        std::memcpy(data, samples.data(), bytes);
-        voice->Unlock(data, bytes, nullptr, 0);
-        IDirectSound3DBuffer* voice3D = nullptr;
-        voice->QueryInterface(IID_IDirectSound3DBuffer, (void**)&voice3D);
-        voice3D->SetMinDistance(minDistanceMetres, DS3D_DEFERRED);
-        voice3D->SetMaxDistance(maxDistanceMetres, DS3D_DEFERRED);
-        voice3D->SetConeAngles(coneInsideDegrees, coneOutsideDegrees, DS3D_DEFERRED);
-        voice3D->SetConeOutsideVolume(coneOutsideVolumeMillibels, DS3D_DEFERRED);
-        voice->SetFrequency(voiceFrequencyHz(index));
-        voice->Play(0, 0, DSBPLAY_LOOPING);
-        voices_.push_back(voice);
-        voices3D_.push_back(voice3D);
+        const VoiceBuffers started = startVoice(directSound_, index);
+        voices_.push_back(started.buffer);
+        voices3D_.push_back(started.buffer3D);
     }
 
     IDirectSound8* directSound_ = nullptr;

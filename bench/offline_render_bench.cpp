@@ -1,6 +1,6 @@
 // Real-time factor of the offline output: seconds of sound rendered per second of computing, with
 // looping 3D voices that move every simulation frame as the plug-in moves them.
-#include "bench/moving_voices.h"
+#include "bench/moving_voice_buffer.h"
 #include "platform/audio/audio_output.h"
 #include "platform/audio/dsound.h"
 
@@ -12,25 +12,6 @@
 namespace {
 
 using namespace moving_voices;
-
-IDirectSoundBuffer* loopingVoice(IDirectSound8* directSound, size_t voice) {
-    const std::vector<int16_t> samples = voiceWave(voice);
-    WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, waveRateHz, waveRateHz * 2, 2, 16, 0};
-    DSBUFFERDESC description{sizeof(DSBUFFERDESC),
-                             DSBCAPS_CTRL3D | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY,
-                             DWORD(samples.size() * 2),
-                             0,
-                             &format,
-                             GUID_NULL};
-    IDirectSoundBuffer* buffer = nullptr;
-    directSound->CreateSoundBuffer(&description, &buffer, nullptr);
-    void* data = nullptr;
-    DWORD bytes = 0;
-    buffer->Lock(0, 0, &data, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
-    std::memcpy(data, samples.data(), bytes);
-    buffer->Unlock(data, bytes, nullptr, 0);
-    return buffer;
-}
 
 void offlineRender(benchmark::State& state) {
     platform::audio::selectOutput(platform::audio::Output::Offline);
@@ -52,17 +33,9 @@ void offlineRender(benchmark::State& state) {
     std::vector<IDirectSoundBuffer*> voices;
     std::vector<IDirectSound3DBuffer*> voices3D;
     for (size_t index = 0; index < voiceCount; ++index) {
-        IDirectSoundBuffer* voice = loopingVoice(directSound, index);
-        IDirectSound3DBuffer* voice3D = nullptr;
-        voice->QueryInterface(IID_IDirectSound3DBuffer, (void**)&voice3D);
-        voice3D->SetMinDistance(minDistanceMetres, DS3D_DEFERRED);
-        voice3D->SetMaxDistance(maxDistanceMetres, DS3D_DEFERRED);
-        voice3D->SetConeAngles(coneInsideDegrees, coneOutsideDegrees, DS3D_DEFERRED);
-        voice3D->SetConeOutsideVolume(coneOutsideVolumeMillibels, DS3D_DEFERRED);
-        voice->SetFrequency(voiceFrequencyHz(index));
-        voice->Play(0, 0, DSBPLAY_LOOPING);
-        voices.push_back(voice);
-        voices3D.push_back(voice3D);
+        const VoiceBuffers started = startVoice(directSound, index);
+        voices.push_back(started.buffer);
+        voices3D.push_back(started.buffer3D);
     }
     listener->CommitDeferredSettings();
 
